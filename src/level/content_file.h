@@ -1,0 +1,17 @@
+// The map content file: the level's size and the character shown in every cell.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+struct MapContent {
+  int width = 0;
+  int height = 0;
+  std::vector<std::string> rows;  // height rows of exactly width bytes
+};
+
+// Reads the content file at `path`. Prints "Loading <path>  |  " to `out` once the file is open
+// and "Map dimensions: <w>x<h>\n" once the size is accepted. Throws LoadError on any fault,
+// naming the first faulty map row by its number (1 for the top row).
+MapContent read_map_content_file(const std::string& path, std::FILE* out);

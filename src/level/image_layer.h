@@ -1,0 +1,16 @@
+// Image layers: P2, P3, P5 and P6 Netpbm files read into one int per map cell.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "level/map_data.h"
+
+// Reads the image at `path` into [y][x] cells with the dimensions of its own header: grey
+// samples (P2, P5) as they stand, colour pixels (P3, P6) as xterm colour-cube indices.
+// Prints "Loading <path>\n" to `out` once the file is open. Throws LoadError on any fault.
+Matrix img_to_matrix(const std::string& path, std::FILE* out);
+
+// The xterm colour-cube index (16..231) of a pixel: each component goes down to the highest
+// cube intensity (0, 95, 135, 175, 215, 255) that does not exceed it.
+int colour_cube_index(int red, int green, int blue);

@@ -1,0 +1,37 @@
+// "manifest.txt": which eight files make up each level, and the loading driver that reads them
+// all into one MapData.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "level/map_data.h"
+
+// The eight file groups of a level, in manifest (and loading) order.
+enum ManifestGroup {
+  group_fg_layer,
+  group_bg_layer,
+  group_collision_layer,
+  group_content,
+  group_transitions,
+  group_problems,
+  group_infos,
+  group_obstructions,
+  group_count
+};
+
+struct Manifest {
+  int groups = group_count;
+  int levels = 0;
+  std::vector<std::vector<std::string>> paths;  // [group][level]
+};
+
+// Reads the manifest at `path`, printing "Loading <path>\n" to `out` once it is open.
+// Throws LoadError on any fault (open failure on standard error, all others on standard output).
+Manifest read_manifest_file(const std::string& path, std::FILE* out);
+
+// Loads the world named by `manifest_path` (relative paths inside it are taken from the working
+// directory): the manifest, then every file of level 0 in group order, then level 1, and so on,
+// printing each file's report to `out`. Throws LoadError at the first fault.
+MapData generate_map_data(std::FILE* out, const std::string& manifest_path = "manifest.txt");

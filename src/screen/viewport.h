@@ -1,0 +1,23 @@
+// The map viewport: the part of a level's map under the 69 x 23 viewport, and the player marker
+// that stays in its middle.
+#pragma once
+
+#include "level/map_data.h"
+#include "screen/console.h"
+
+// The map cell shown at the viewport's top-left screen cell (row 2, column 2). Either
+// coordinate may be negative. The player stands on map cell (x + 34, y + 11), drawn at the home
+// cell, row 13, column 36.
+struct View {
+  int x = 0;
+  int y = 0;
+};
+
+// Repaints all 69 x 23 viewport cells, each exactly once: map cells in the level's colours and
+// characters, black blanks where the viewport lies beyond the map. Parks the cursor and flushes.
+// Requires the view to keep the player's cell inside the map.
+void draw_map(Console& console, const MapData& map, int level, View view);
+
+// Draws the player marker, a white 'X' on red, at row 13 + dy, column 36 + dx. Parks the cursor
+// and flushes.
+void draw_player(Console& console, int dx, int dy);

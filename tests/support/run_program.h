@@ -1,0 +1,24 @@
+// Runs a built program as a subprocess, as a player's shell would, and collects what it did.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ProgramRun {
+  int exit_status = -1;  // -1 if the program did not exit normally
+  std::string standard_output;
+  std::string standard_error;
+  std::vector<int> waits;  // the test program's recorded waits, in order
+};
+
+// Runs `program` with no arguments in `working_directory`, with `input` as its standard input.
+// Gives up (and fails the run) after `timeout_seconds`.
+ProgramRun run_program(const std::string& program, const std::string& working_directory,
+                       const std::string& input, int timeout_seconds = 60);
+
+// A fresh empty directory below the system's temporary directory.
+std::string make_temporary_directory();
+
+// Writes `contents` to `path`, replacing the file.
+void write_file(const std::string& path, const std::string& contents);
+std::string read_file(const std::string& path);
