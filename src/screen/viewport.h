@@ -15,7 +15,8 @@ struct View {
 
 // Repaints all 69 x 23 viewport cells, each exactly once: map cells in the level's colours and
 // characters, black blanks where the viewport lies beyond the map. Parks the cursor and flushes.
-// Requires the view to keep the player's cell inside the map.
+// The game keeps the player's cell inside the map; a view further out still draws only inside
+// the viewport and reads no cell outside the map (the viewport is then blank where no map shows).
 void draw_map(Console& console, const MapData& map, int level, View view);
 
 // Draws the player marker, a white 'X' on red, at row 13 + dy, column 36 + dx. Parks the cursor
