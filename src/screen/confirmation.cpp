@@ -1,0 +1,14 @@
+#include <string>
+
+#include "game/input.h"
+#include "screen/frame.h"
+#include "screen/pages.h"
+
+void wait_for_ok(Console& console) {
+  std::string line;
+  // A closed input can never confirm, so its end counts as the confirmation.
+  while (get_input(console, line)) {
+    if (str_compare(line, "") || str_compare(line, "ok")) return;
+    bad_input(console);
+  }
+}
