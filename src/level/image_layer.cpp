@@ -1,0 +1,155 @@
+#include "level/image_layer.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "level/level_file.h"
+
+namespace {
+
+struct ImageHeader {
+  int format = 0;  // 2, 3, 5 or 6
+  int width = 0;
+  int height = 0;
+};
+
+bool is_colour(int format) {
+  return format == 3 || format == 6;
+}
+bool is_plain(int format) {
+  return format == 2 || format == 3;
+}
+
+void read_magic_number(LevelFile& file, ImageHeader& header) {
+  if (file.get() != 'P') refuse_level_file("PGM/PPM files need to start with a 'P'!\n");
+  header.format = file.get() - '0';
+  if (header.format != 2 && header.format != 3 && header.format != 5 && header.format != 6) {
+    refuse_level_file(
+        "Only 'P2'-(PGM ASCII), 'P3'-(PPM ASCII), 'P5'-(PGM RAW), and 'P6'-(PPM RAW) magic "
+        "numbers accepted!\n");
+  }
+  if (file.skip_line() != LineEnd::newline) {
+    refuse_level_file("The image " + file.path() + " ends on its magic line!\n");
+  }
+}
+
+// Comment lines stand only directly after the magic line, as image editors write them.
+void skip_comment_lines(LevelFile& file) {
+  int byte = file.get();
+  while (byte == '#') {
+    const int line = file.line();
+    if (file.skip_line() != LineEnd::newline) {
+      refuse_level_file("The image " + file.path() + " ends inside its comment on line " +
+                        std::to_string(line) + "!\n");
+    }
+    byte = file.get();
+  }
+  file.unget(byte);
+}
+
+int read_dimension(LevelFile& file, const char* name) {
+  int value = 0;
+  if (file.read_number(value) != NumberRead::number || value < 1) {
+    refuse_level_file("The " + std::string(name) + " of the image " + file.path() +
+                      " is not a positive number!\n");
+  }
+  return value;
+}
+
+ImageHeader read_image_header(LevelFile& file) {
+  ImageHeader header;
+  read_magic_number(file, header);
+  skip_comment_lines(file);
+  header.width = read_dimension(file, "width");
+  header.height = read_dimension(file, "height");
+  int maxval = 0;
+  if (file.read_number(maxval) != NumberRead::number) {
+    refuse_level_file("The maxval of the image " + file.path() + " is not a number!\n");
+  }
+  if (maxval > 255) {
+    refuse_level_file("Only 8 bit values accepted. Maxval is not less than 256!\n");
+  }
+  // The raster starts right after this newline, whatever bytes it holds; a header without it
+  // has no raster, which the raster reader refuses.
+  file.skip_line();
+  return header;
+}
+
+[[noreturn]] void refuse_short_raster(const LevelFile& file, const ImageHeader& header) {
+  refuse_level_file("The image " + file.path() + " holds fewer samples than its " +
+                    std::to_string(header.width) + "x" + std::to_string(header.height) +
+                    " pixels need!\n");
+}
+
+// One sample of a plain (ASCII) raster.
+int read_plain_sample(LevelFile& file, const ImageHeader& header) {
+  int sample = 0;
+  const NumberRead read = file.read_number(sample);
+  if (read == NumberRead::number) return sample;
+  if (read == NumberRead::end_of_file) refuse_short_raster(file, header);
+  // The byte that is not a number is still unread, so the line is the one it stands on.
+  refuse_level_file("A value on line " + std::to_string(file.line()) + " of the image " +
+                    file.path() + " is not a number!\n");
+}
+
+Matrix read_plain_raster(LevelFile& file, const ImageHeader& header) {
+  // Rows grow sample by sample: a header's promise reserves nothing the file does not hold.
+  Matrix cells;
+  for (int y = 0; y < header.height; ++y) {
+    std::vector<int>& row = cells.emplace_back();
+    for (int x = 0; x < header.width; ++x) {
+      if (is_colour(header.format)) {
+        const int red = read_plain_sample(file, header);
+        const int green = read_plain_sample(file, header);
+        const int blue = read_plain_sample(file, header);
+        row.push_back(colour_cube_index(red, green, blue));
+      } else {
+        row.push_back(read_plain_sample(file, header));
+      }
+    }
+  }
+  return cells;
+}
+
+Matrix read_raw_raster(LevelFile& file, const ImageHeader& header) {
+  const std::vector<unsigned char> bytes = file.read_rest();
+  const std::size_t bytes_per_pixel = is_colour(header.format) ? 3 : 1;
+  const auto width = static_cast<std::size_t>(header.width);
+  const auto height = static_cast<std::size_t>(header.height);
+  // Divided rather than multiplied, so no header can overflow the comparison.
+  if (bytes.size() / bytes_per_pixel / height < width) refuse_short_raster(file, header);
+
+  Matrix cells(height, std::vector<int>(width));
+  const unsigned char* sample = bytes.data();
+  for (std::vector<int>& row : cells) {
+    for (int& cell : row) {
+      cell =
+          is_colour(header.format) ? colour_cube_index(sample[0], sample[1], sample[2]) : sample[0];
+      sample += bytes_per_pixel;
+    }
+  }
+  return cells;
+}
+
+// The cube level (0..5) of one colour component: the highest of the intensities 0, 95, 135,
+// 175, 215, 255 that does not exceed it.
+int cube_level(int component) {
+  return (std::max(component, 55) - 55) / 40;
+}
+
+}  // namespace
+
+int colour_cube_index(int red, int green, int blue) {
+  // Wide arithmetic: a plain raster's samples are taken as they come, and absurdly large ones
+  // must not overflow; such a cell holds the largest int instead.
+  const long long index = 16 + 36LL * cube_level(red) + 6LL * cube_level(green) + cube_level(blue);
+  return static_cast<int>(std::min<long long>(index, std::numeric_limits<int>::max()));
+}
+
+Matrix img_to_matrix(const std::string& path, std::FILE* out) {
+  LevelFile file(path, "rb");
+  std::fprintf(out, "Loading %s\n", path.c_str());
+  const ImageHeader header = read_image_header(file);
+  return is_plain(header.format) ? read_plain_raster(file, header) : read_raw_raster(file, header);
+}
