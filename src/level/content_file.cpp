@@ -1,0 +1,74 @@
+#include "level/content_file.h"
+
+#include "level/level_file.h"
+
+namespace {
+
+// The map must be at least as large as the viewport.
+constexpr int minimum_width = 69;
+constexpr int minimum_height = 23;
+
+[[noreturn]] void refuse_short_header(const LevelFile& file) {
+  refuse_level_file("The header of the content file " + file.path() +
+                    " ends before its map rows!\n");
+}
+
+int read_dimension(LevelFile& file, const char* name) {
+  int value = 0;
+  const NumberRead read = file.read_number(value);
+  if (read == NumberRead::number) return value;
+  if (read == NumberRead::end_of_file) refuse_short_header(file);
+  refuse_level_file("The map " + std::string(name) + " in the content file " + file.path() +
+                    " is not a number!\n");
+}
+
+// Line 1, the width and the height, the rest of the height's line and one more line.
+void read_content_header(LevelFile& file, MapContent& content) {
+  if (file.skip_line() != LineEnd::newline) refuse_short_header(file);
+  content.width = read_dimension(file, "width");
+  content.height = read_dimension(file, "height");
+  if (file.skip_line() != LineEnd::newline || file.skip_line() != LineEnd::newline) {
+    refuse_short_header(file);
+  }
+}
+
+// Judges map row `number` (1 for the top row), read with `end` as its ending; the row is fine
+// when it holds exactly `width` characters, and the file may end right after the last one.
+void check_row(const std::string& row, LineEnd end, int width, int number) {
+  const std::string line = std::to_string(number);
+  const auto length = static_cast<long long>(row.size());
+  if (end == LineEnd::no_line) refuse_level_file("A line is missing from the content file!\n");
+  if (length == width) return;
+  if (length == width - 1 && end == LineEnd::newline) {
+    refuse_level_file("A char is missing on line " + line + " !\n");
+  }
+  if (length < width) refuse_level_file("Line " + line + " has too few chars!\n");
+  if (length == width + 1LL && end == LineEnd::end_of_file) {
+    refuse_level_file("Line " + line + " has a char too many!\n");
+  }
+  refuse_level_file("Line " + line + " has too many chars!\n");
+}
+
+}  // namespace
+
+MapContent read_map_content_file(const std::string& path, std::FILE* out) {
+  LevelFile file(path, "r");
+  std::fprintf(out, "Loading %s  |  ", path.c_str());
+
+  MapContent content;
+  read_content_header(file, content);
+  if (content.width < minimum_width || content.height < minimum_height) {
+    refuse_level_file("Minimum map dimensions should be " + std::to_string(minimum_width) + "x" +
+                      std::to_string(minimum_height) + "\n");
+  }
+  std::fprintf(out, "Map dimensions: %ix%i\n", content.width, content.height);
+
+  // Rows are added as they are read: a height the file does not hold reserves nothing.
+  std::string row;
+  for (int number = 1; number <= content.height; ++number) {
+    const LineEnd end = file.read_line(row);
+    check_row(row, end, content.width, number);
+    content.rows.push_back(row);
+  }
+  return content;
+}
