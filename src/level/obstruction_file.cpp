@@ -1,0 +1,16 @@
+#include "level/level_tables.h"
+#include "level/table_file.h"
+
+ObstructionTable read_obstruction_file(const std::string& path, std::FILE* out) {
+  LevelFile file(path, "r");
+  std::fprintf(out, "Loading %s\n", path.c_str());
+  const int count = read_table_header(file);
+
+  // Entries are added as they are read: a count the file does not hold reserves nothing.
+  ObstructionTable table;
+  for (int entry = 0; entry < count; ++entry) {
+    table.text.push_back(read_text_line(file, entry, count));
+    table.cleared.push_back(0);
+  }
+  return table;
+}

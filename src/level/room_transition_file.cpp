@@ -1,0 +1,18 @@
+#include "level/level_tables.h"
+#include "level/table_file.h"
+
+std::vector<RoomTransition> read_room_transition_file(const std::string& path, std::FILE* out) {
+  LevelFile file(path, "r");
+  std::fprintf(out, "Loading %s\n", path.c_str());
+  const int count = read_table_header(file);
+
+  // Entries are added as they are read: a count the file does not hold reserves nothing.
+  std::vector<RoomTransition> transitions;
+  for (int entry = 0; entry < count; ++entry) {
+    RoomTransition& transition = transitions.emplace_back();
+    transition.level = read_entry_number(file, entry, count);
+    transition.x = read_entry_number(file, entry, count);
+    transition.y = read_last_entry_number(file, entry, count);
+  }
+  return transitions;
+}

@@ -1,0 +1,28 @@
+// The pieces the three level table formats (room transitions, dialogues, obstructions) share:
+// the header with the entry count, text lines and entry numbers. Each piece throws LoadError on
+// standard output when the file does not hold it.
+#pragma once
+
+#include <string>
+
+#include "level/level_file.h"
+
+// The longest text a dialogue or obstruction line may hold, newline not counted.
+constexpr std::size_t longest_text_line = 708;
+
+// Reads the header: an ignored line, the entry count (0 or more) after any whitespace, the rest
+// of the count's line and one more ignored line, which must be there even for a count of 0.
+int read_table_header(LevelFile& file);
+
+// The entry readers below read a piece of entry `entry` (from 0) of a file that promises
+// `count` entries; if the file has ended, the message says how many entries it holds.
+
+// Reads the next text line, whole and without its newline (a carriage return before it stays).
+// A last line that ends at the end of the file is taken as it stands.
+std::string read_text_line(LevelFile& file, int entry, int count);
+
+// Reads a number after any whitespace, line breaks included.
+int read_entry_number(LevelFile& file, int entry, int count);
+
+// Reads a number after any whitespace and skips the rest of its line (a remark, or nothing).
+int read_last_entry_number(LevelFile& file, int entry, int count);
