@@ -32,6 +32,9 @@ class ScriptedPlay {
   // Called whenever the game begins to read a line, before it gets any of it.
   void on_line_read(std::function<void()> hook) { hook_ = std::move(hook); }
 
+  // The input not yet read.
+  std::string remaining_input() const { return input_.substr(position_); }
+
   // Lines the game began to read so far.
   int line_reads() const { return static_cast<int>(flushes_at_read_.size()); }
 
@@ -52,6 +55,10 @@ class ScriptedPlay {
   std::vector<std::size_t> flushes_at_read_;
   std::function<void()> hook_;
 };
+
+// The goodbye and winning pages end with a newline on row 26, which scrolls a terminal of 26
+// rows: screens that look at them after it are this tall.
+inline constexpr int tall_terminal_rows = 30;
 
 // Which part of the viewport a check looks at: rows first_row..last_row, all but the prompt box
 // cells and the cell under the marker.
