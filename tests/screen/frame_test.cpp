@@ -12,6 +12,17 @@ namespace {
 
 const std::string esc = "\x1b";
 
+// The screen of a turn waiting at the prompt, on which the player has typed `typed`; the console
+// and the clock then record only what follows.
+void show_prompt_with_typing(FakeConsole& fake, TerminalScreen& screen, const std::string& typed) {
+  generate_border(fake.console());
+  reset_console(fake.console());
+  screen.feed(fake.output());
+  screen.feed(typed);  // the terminal echoes it at the cursor
+  fake.clear_output();
+  clear_recorded_waits();
+}
+
 TEST(GenerateBorder, WritesEveryFrameRowByteForByteAndFlushesOnce) {
   FakeConsole fake;
   generate_border(fake.console());
@@ -65,10 +76,8 @@ TEST(ResetConsole, WritesThePromptBoxByteForByte) {
 
 TEST(ResetConsole, DrawsTheFunnelAndEchoesTypingAtTheInputPosition) {
   FakeConsole fake;
-  generate_border(fake.console());
-  reset_console(fake.console());
   TerminalScreen screen;
-  screen.feed(fake.output());
+  show_prompt_with_typing(fake, screen, "");
   EXPECT_EQ(screen.text(2, 25, 47), " \\\\ >>              // ");
   EXPECT_EQ(screen.text(3, 26, 46), " \\\\===============// ");
   for (int column = 26; column <= 46; ++column) {
@@ -77,8 +86,7 @@ TEST(ResetConsole, DrawsTheFunnelAndEchoesTypingAtTheInputPosition) {
   }
   EXPECT_EQ(screen.cursor_row(), 2);
   EXPECT_EQ(screen.cursor_column(), 32);
-  // What the terminal echoes when the player types.
-  screen.feed("r");
+  screen.feed("r");  // what the terminal echoes when the player types
   EXPECT_EQ(screen.character(2, 32), 'r');
   EXPECT_EQ(screen.foreground(2, 32), 36);
   EXPECT_EQ(screen.background(2, 32), 235);
@@ -86,13 +94,8 @@ TEST(ResetConsole, DrawsTheFunnelAndEchoesTypingAtTheInputPosition) {
 
 TEST(ConsoleBlink, RedBarCoversColumns32To41AndLeaves42To44) {
   FakeConsole fake;
-  generate_border(fake.console());
-  reset_console(fake.console());
   TerminalScreen screen;
-  screen.feed(fake.output());
-  screen.feed("abcdefghijklm");  // echoed typing on columns 32..44
-  fake.clear_output();
-  clear_recorded_waits();
+  show_prompt_with_typing(fake, screen, "abcdefghijklm");  // columns 32..44
 
   console_blink(fake.console());
 
@@ -117,13 +120,8 @@ TEST(ConsoleBlink, RedBarCoversColumns32To41AndLeaves42To44) {
 
 TEST(BadInput, BlinksFor400MsThenRedrawsTheBoxWithTheCursorAtTheInput) {
   FakeConsole fake;
-  generate_border(fake.console());
-  reset_console(fake.console());
   TerminalScreen screen;
-  screen.feed(fake.output());
-  screen.feed("abcdefghijklm");
-  fake.clear_output();
-  clear_recorded_waits();
+  show_prompt_with_typing(fake, screen, "abcdefghijklm");
 
   bad_input(fake.console());
 
