@@ -3,8 +3,7 @@
 
 DialogueTable read_dialogue_file(const std::string& path, std::FILE* out) {
   LevelFile file(path, "r");
-  std::fprintf(out, "Loading %s\n", path.c_str());
-  const int count = read_table_header(file);
+  const int count = report_and_read_table_header(file, out);
 
   // Entries are added as they are read: a count the file does not hold reserves nothing.
   DialogueTable table;

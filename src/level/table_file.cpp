@@ -14,7 +14,8 @@ namespace {
 
 }  // namespace
 
-int read_table_header(LevelFile& file) {
+int report_and_read_table_header(LevelFile& file, std::FILE* out) {
+  std::fprintf(out, "Loading %s\n", file.path().c_str());
   file.skip_line();
   int count = 0;
   const NumberRead read = file.read_number(count);

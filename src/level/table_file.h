@@ -3,6 +3,7 @@
 // standard output when the file does not hold it.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "level/level_file.h"
@@ -10,9 +11,10 @@
 // The longest text a dialogue or obstruction line may hold, newline not counted.
 constexpr std::size_t longest_text_line = 708;
 
-// Reads the header: an ignored line, the entry count (0 or more) after any whitespace, the rest
-// of the count's line and one more ignored line, which must be there even for a count of 0.
-int read_table_header(LevelFile& file);
+// Prints the file's report, "Loading <path>\n", to `out` and reads its header: an ignored line, the
+// entry count (0 or more) after any whitespace, the rest of the count's line and one more ignored
+// line, which must be there even for a count of 0.
+int report_and_read_table_header(LevelFile& file, std::FILE* out);
 
 // The entry readers below read a piece of entry `entry` (from 0) of a file that promises
 // `count` entries; if the file has ended, the message says how many entries it holds.
