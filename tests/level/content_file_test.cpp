@@ -26,24 +26,20 @@ std::vector<std::string> map_rows(int width, int height) {
 
 class ContentFile : public ::testing::Test {
  protected:
+  // Loads a file written as `contents`; its report must be "Loading <path>  |  " + `report`.
   MapContent load(const std::string& contents, const std::string& report) {
-    const std::string path = directory_.write("map.txt", contents);
-    LoadOutput out;
-    MapContent content = read_map_content_file(path, out.file());
-    EXPECT_EQ(out.text(), "Loading " + path + "  |  " + report);
-    return content;
+    return read_written_file(directory_, "map.txt", contents, read_map_content_file,
+                             loading_report() + report);
   }
 
   // Loads a file that must be refused; returns the message on standard output after checking
   // the reports that came before it: `reports` after the file's "Loading <path>  |  ".
   std::string refusal(const std::string& contents, const std::string& reports) {
-    const std::string path = directory_.write("map.txt", contents);
-    LoadOutput out;
-    const LoadError error = load_error_of([&] { read_map_content_file(path, out.file()); });
-    EXPECT_EQ(out.text(), "Loading " + path + "  |  " + reports);
-    return on_standard_output(error);
+    return on_standard_output(refusal_of_written_file(
+        directory_, "map.txt", contents, read_map_content_file, loading_report() + reports));
   }
 
+  std::string loading_report() const { return "Loading " + path_of_map() + "  |  "; }
   std::string path_of_map() const { return directory_.path_of("map.txt"); }
 
   ScratchDirectory directory_;

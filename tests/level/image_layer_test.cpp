@@ -25,23 +25,17 @@ class ImageLayer : public ::testing::Test {
  protected:
   // Loads an image written as `contents`; the report must be the file's one "Loading" line.
   Matrix load(const std::string& contents) {
-    const std::string path = directory_.write("layer.img", contents);
-    LoadOutput out;
-    Matrix cells = img_to_matrix(path, out.file());
-    EXPECT_EQ(out.text(), "Loading " + path + "\n");
-    return cells;
+    return read_written_file(directory_, "layer.img", contents, img_to_matrix, loading_report());
   }
 
-  // Loads an image written as `contents` that must be refused: returns the message on standard
-  // output after checking that the file's "Loading" line was the only report.
+  // Loads an image that must be refused after its "Loading" line; returns the message on
+  // standard output.
   std::string refusal(const std::string& contents) {
-    const std::string path = directory_.write("layer.img", contents);
-    LoadOutput out;
-    const LoadError error = load_error_of([&] { img_to_matrix(path, out.file()); });
-    EXPECT_EQ(out.text(), "Loading " + path + "\n");
-    return on_standard_output(error);
+    return on_standard_output(refusal_of_written_file(directory_, "layer.img", contents,
+                                                      img_to_matrix, loading_report()));
   }
 
+  std::string loading_report() const { return "Loading " + path_of_image() + "\n"; }
   std::string path_of_image() const { return directory_.path_of("layer.img"); }
 
   ScratchDirectory directory_;

@@ -22,17 +22,13 @@ namespace {
 
 class LevelTables : public ::testing::Test {
  protected:
-  std::string write(const std::string& contents) { return directory_.write("table.txt", contents); }
-
   // Reads a table written as `contents` with `read`; the report must be the one "Loading" line.
   template <class Table>
   Table load(Table (*read)(const std::string&, std::FILE*), const std::string& contents) {
-    const std::string path = write(contents);
-    LoadOutput out;
-    Table table = read(path, out.file());
-    EXPECT_EQ(out.text(), "Loading " + path + "\n");
-    return table;
+    return read_written_file(directory_, "table.txt", contents, read, loading_report());
   }
+
+  std::string loading_report() const { return "Loading " + directory_.path_of("table.txt") + "\n"; }
 
   ScratchDirectory directory_;
 };
@@ -144,98 +140,80 @@ const std::vector<TableReader> table_readers = {
 
 class TableRefusals : public LevelTables {
  protected:
-  // Reads `contents` with each reader; each must refuse with `message(path)` on standard output
-  // after the file's "Loading" line and nothing else.
-  void expect_refusal(const std::string& contents,
-                      const std::function<std::string(const std::string&)>& message) {
+  // Reads `contents` with `read`, which must refuse it after the file's "Loading" line and
+  // print nothing more; returns the message on standard output.
+  template <class Read>
+  std::string refusal(Read&& read, const std::string& contents) {
+    return on_standard_output(
+        refusal_of_written_file(directory_, "table.txt", contents, read, loading_report()));
+  }
+
+  // Reads `contents` with each of the three readers; each must refuse it with `message`.
+  void expect_refusal_by_all(const std::string& contents, const std::string& message) {
     for (const TableReader& reader : table_readers) {
-      const std::string path = write(contents);
-      LoadOutput out;
-      const LoadError error = load_error_of([&] { reader.read(path, out.file()); });
-      EXPECT_EQ(out.text(), "Loading " + path + "\n") << reader.name;
-      EXPECT_EQ(on_standard_output(error), message(path)) << reader.name << ": " << contents;
+      EXPECT_EQ(refusal(reader.read, contents), message) << reader.name << ": " << contents;
     }
   }
+
+  std::string path() const { return directory_.path_of("table.txt"); }
 };
 
 TEST_F(TableRefusals, HeaderLineMissing) {
-  auto missing = [](const std::string& path) {
-    return "(;^_^) Oopsie! A header line is missing from " + path + "!\n";
-  };
   for (const std::string contents : {"", "title", "title\n", "title\n\n\n", "title\n1",
                                      "title\n1 entry", "title\n1\n", "title\n0\n"}) {
-    expect_refusal(contents, missing);
+    expect_refusal_by_all(contents,
+                          "(;^_^) Oopsie! A header line is missing from " + path() + "!\n");
   }
 }
 
 TEST_F(TableRefusals, CountThatIsNotANumberOfZeroOrMore) {
-  auto bad_count = [](const std::string& path) {
-    return "(;^_^) Oopsie! The entry count of " + path + " is not a number of 0 or more!\n";
-  };
   for (const std::string count : {"none", "-1", "-2147483648", "2147483648", "x1", "- 1"}) {
-    expect_refusal("title\n" + count + "\n\n", bad_count);
+    expect_refusal_by_all(
+        "title\n" + count + "\n\n",
+        "(;^_^) Oopsie! The entry count of " + path() + " is not a number of 0 or more!\n");
   }
 }
 
 TEST_F(TableRefusals, FewerEntriesThanTheCount) {
   for (const TableReader& reader : table_readers) {
     const std::string two_entries = reader.one_entry + reader.one_entry;
-    for (const std::string& count : {std::string("3"), std::string("2147483647")}) {
-      const std::string path = write("title\n" + count + "\n\n" + two_entries);
-      LoadOutput out;
-      const LoadError error = load_error_of([&] { reader.read(path, out.file()); });
-      EXPECT_EQ(on_standard_output(error),
-                "(;^_^) Oopsie! The file " + path + " ends after 2 of its " + count + " entries!\n")
-          << reader.name;
-      EXPECT_EQ(out.text(), "Loading " + path + "\n");
+    for (const std::string count : {"3", "2147483647"}) {
+      EXPECT_EQ(
+          refusal(reader.read, "title\n" + count + "\n\n" + two_entries),
+          "(;^_^) Oopsie! The file " + path() + " ends after 2 of its " + count + " entries!\n")
+          << reader.name << ", count " << count;
     }
   }
 }
 
 TEST_F(TableRefusals, EntryCutShortByTheEndOfTheFile) {
-  auto after_one = [](const std::string& path) {
-    return "(;^_^) Oopsie! The file " + path + " ends after 1 of its 2 entries!\n";
-  };
+  const std::string after_one =
+      "(;^_^) Oopsie! The file " + path() + " ends after 1 of its 2 entries!\n";
   for (const std::string partial : {"4 5", "4 5\n\n"}) {
-    const std::string path = write("t\n2\n\n1 2 3\n" + partial);
-    LoadOutput out;
-    EXPECT_EQ(
-        on_standard_output(load_error_of([&] { read_room_transition_file(path, out.file()); })),
-        after_one(path));
+    EXPECT_EQ(refusal(read_room_transition_file, "t\n2\n\n1 2 3\n" + partial), after_one);
   }
   for (const std::string partial : {"question", "question\nanswer", "question\nanswer\n\n"}) {
-    const std::string path = write("t\n2\n\nq\na\n1\n" + partial);
-    LoadOutput out;
-    EXPECT_EQ(on_standard_output(load_error_of([&] { read_dialogue_file(path, out.file()); })),
-              after_one(path));
+    EXPECT_EQ(refusal(read_dialogue_file, "t\n2\n\nq\na\n1\n" + partial), after_one);
   }
 }
 
 TEST_F(TableRefusals, NumbersThatCannotBeRead) {
-  const std::string transitions = write("t\n2\n\n1 2 3\n\n4 five 6\n");
-  LoadOutput out;
-  EXPECT_EQ(on_standard_output(
-                load_error_of([&] { read_room_transition_file(transitions, out.file()); })),
-            "(;^_^) Oopsie! The number on line 6 of " + transitions + " cannot be read!\n");
-  const std::string dialogues = write("t\n1\n\nquestion\nanswer\n99999999999\n");
-  EXPECT_EQ(on_standard_output(load_error_of([&] { read_dialogue_file(dialogues, out.file()); })),
-            "(;^_^) Oopsie! The number on line 6 of " + dialogues + " cannot be read!\n")
+  const std::string on_line_6 =
+      "(;^_^) Oopsie! The number on line 6 of " + path() + " cannot be read!\n";
+  EXPECT_EQ(refusal(read_room_transition_file, "t\n2\n\n1 2 3\n\n4 five 6\n"), on_line_6);
+  EXPECT_EQ(refusal(read_dialogue_file, "t\n1\n\nquestion\nanswer\n99999999999\n"), on_line_6)
       << "beyond the range of an int";
-  const std::string shifted = write("t\n1\n\nquestion\nanswer over\ntwo lines\n3\n");
-  EXPECT_EQ(on_standard_output(load_error_of([&] { read_dialogue_file(shifted, out.file()); })),
-            "(;^_^) Oopsie! The number on line 6 of " + shifted + " cannot be read!\n");
+  EXPECT_EQ(refusal(read_dialogue_file, "t\n1\n\nquestion\nanswer over\ntwo lines\n3\n"),
+            on_line_6);
 }
 
 TEST_F(TableRefusals, TextLinesLongerThan708Characters) {
   const std::string too_long(709, 'x');
-  const std::string obstructions = write("t\n2\n\nwall\n" + too_long + "\n");
-  LoadOutput out;
-  EXPECT_EQ(
-      on_standard_output(load_error_of([&] { read_obstruction_file(obstructions, out.file()); })),
-      "(;^_^) Oopsie! Line 5 of " + obstructions + " holds more than 708 characters!\n");
-  const std::string dialogues = write("t\n1\n\nquestion\n" + too_long + std::string(5000, 'y'));
-  EXPECT_EQ(on_standard_output(load_error_of([&] { read_dialogue_file(dialogues, out.file()); })),
-            "(;^_^) Oopsie! Line 5 of " + dialogues + " holds more than 708 characters!\n");
+  const std::string on_line_5 =
+      "(;^_^) Oopsie! Line 5 of " + path() + " holds more than 708 characters!\n";
+  EXPECT_EQ(refusal(read_obstruction_file, "t\n2\n\nwall\n" + too_long + "\n"), on_line_5);
+  EXPECT_EQ(refusal(read_dialogue_file, "t\n1\n\nquestion\n" + too_long + std::string(5000, 'y')),
+            on_line_5);
 }
 
 TEST_F(TableRefusals, FileThatCannotBeOpenedIsReportedOnStandardErrorBeforeAnyReport) {

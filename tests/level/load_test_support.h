@@ -60,6 +60,31 @@ LoadError load_error_of(Load&& load) {
   return LoadError("(not refused)", MessageStream::standard_output);
 }
 
+// Writes `contents` to the file `name` in `directory`, reads it with `read` (path, stream) and
+// returns what `read` returned, after checking that it printed `reports` and nothing else.
+template <class Read>
+auto read_written_file(const ScratchDirectory& directory, const std::string& name,
+                       const std::string& contents, Read&& read, const std::string& reports) {
+  const std::string path = directory.write(name, contents);
+  LoadOutput out;
+  auto result = read(path, out.file());
+  EXPECT_EQ(out.text(), reports);
+  return result;
+}
+
+// The same for a file that `read` must refuse: returns the LoadError, after checking that
+// `reports` were printed before it and nothing after.
+template <class Read>
+LoadError refusal_of_written_file(const ScratchDirectory& directory, const std::string& name,
+                                  const std::string& contents, Read&& read,
+                                  const std::string& reports) {
+  const std::string path = directory.write(name, contents);
+  LoadOutput out;
+  const LoadError error = load_error_of([&] { read(path, out.file()); });
+  EXPECT_EQ(out.text(), reports);
+  return error;
+}
+
 // The text of a refusal on standard output and on standard error, for EXPECT_EQ.
 std::string on_standard_output(const LoadError& error);
 std::string on_standard_error(const LoadError& error);

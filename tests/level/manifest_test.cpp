@@ -17,23 +17,18 @@ using Paths = std::vector<std::vector<std::string>>;
 class ManifestFile : public ::testing::Test {
  protected:
   Manifest load(const std::string& contents) {
-    const std::string path = directory_.write("manifest.txt", contents);
-    LoadOutput out;
-    Manifest manifest = read_manifest_file(path, out.file());
-    EXPECT_EQ(out.text(), "Loading " + path + "\n");
-    return manifest;
+    return read_written_file(directory_, "manifest.txt", contents, read_manifest_file,
+                             loading_report());
   }
 
-  // Reads a manifest that must be refused; returns the message on standard output after checking
-  // that the manifest's "Loading" line was the only report.
+  // Reads a manifest that must be refused after its "Loading" line; returns the message on
+  // standard output.
   std::string refusal(const std::string& contents) {
-    const std::string path = directory_.write("manifest.txt", contents);
-    LoadOutput out;
-    const LoadError error = load_error_of([&] { read_manifest_file(path, out.file()); });
-    EXPECT_EQ(out.text(), "Loading " + path + "\n");
-    return on_standard_output(error);
+    return on_standard_output(refusal_of_written_file(directory_, "manifest.txt", contents,
+                                                      read_manifest_file, loading_report()));
   }
 
+  std::string loading_report() const { return "Loading " + path_of_manifest() + "\n"; }
   std::string path_of_manifest() const { return directory_.path_of("manifest.txt"); }
 
   ScratchDirectory directory_;
@@ -152,21 +147,6 @@ class WorldLoading : public ::testing::Test {
  protected:
   WorldLoading() : world_(write_test_world(directory_.path(), 2, directory_.path() + "/")) {}
 
-  // The reports of loading the world up to and including level `level`'s file of `group`.
-  std::string reports_up_to(int level, int group) const {
-    std::string reports = "Loading " + world_.manifest + "\n";
-    for (int k = 0; k <= level; ++k) {
-      for (int g = 0; g < (k == level ? group + 1 : 8); ++g) {
-        const std::string& file = world_.files[k][g];
-        reports += g == group_content
-                       ? "Loading " + file + "  |  Map dimensions: " + std::to_string(69 + k) +
-                             "x" + std::to_string(23 + k) + "\n"
-                       : "Loading " + file + "\n";
-      }
-    }
-    return reports;
-  }
-
   // Loads the world, which must be refused; returns the refusal after checking that the reports
   // are `reports` and nothing more.
   LoadError refusal(const std::string& reports) {
@@ -238,14 +218,14 @@ TEST_F(WorldLoading, EveryFileLandsInItsLevelAndMember) {
 
 TEST_F(WorldLoading, StopsAtTheFirstRefusedFile) {
   write_file(world_.files[1][group_problems], "Problems\n2\n\nonly one\nentry\n1\n");
-  EXPECT_EQ(on_standard_output(refusal(reports_up_to(1, group_problems))),
+  EXPECT_EQ(on_standard_output(refusal(loading_reports_through(world_, 1, group_problems))),
             "(;^_^) Oopsie! The file " + world_.files[1][group_problems] +
                 " ends after 1 of its 2 entries!\n");
 }
 
 TEST_F(WorldLoading, ContentFileFaultCompletesItsLoadingLine) {
   write_file(world_.files[0][group_content], "t\n69 22\n\n");
-  std::string reports = reports_up_to(0, group_collision_layer);
+  std::string reports = loading_reports_through(world_, 0, group_collision_layer);
   reports += "Loading " + world_.files[0][group_content] + "  |  ";
   EXPECT_EQ(on_standard_output(refusal(reports)),
             "(;^_^) Oopsie! Minimum map dimensions should be 69x23\n");
@@ -253,7 +233,7 @@ TEST_F(WorldLoading, ContentFileFaultCompletesItsLoadingLine) {
 
 TEST_F(WorldLoading, MissingFileStopsTheLoadOnStandardError) {
   std::remove(world_.files[1][group_bg_layer].c_str());
-  EXPECT_EQ(on_standard_error(refusal(reports_up_to(1, group_fg_layer))),
+  EXPECT_EQ(on_standard_error(refusal(loading_reports_through(world_, 1, group_fg_layer))),
             "(;^_^) Oopsie! Unable to open file -> " + world_.files[1][group_bg_layer] + "\n");
 }
 
@@ -275,7 +255,7 @@ TEST_F(WorldLoading, ImageLayersMustHaveTheSizeOfTheirLevelsMap) {
     SCOPED_TRACE(mismatch.size);
     const TestWorld fresh = write_test_world(directory_.path(), 2, directory_.path() + "/");
     write_file(fresh.files[1][mismatch.group], mismatch.image);
-    EXPECT_EQ(on_standard_output(refusal(reports_up_to(1, group_content))),
+    EXPECT_EQ(on_standard_output(refusal(loading_reports_through(world_, 1, group_content))),
               "(;^_^) Oopsie! The image " + fresh.files[1][mismatch.group] + " is " +
                   mismatch.size + " but its level's map is 70x24!\n");
   }

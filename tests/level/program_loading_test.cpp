@@ -14,21 +14,6 @@ class ProgramLoading : public ::testing::Test {
  protected:
   ProgramRun start_game() { return run_program(QUADRIVANT_PROGRAM, directory_.path(), "quit\n"); }
 
-  // What a successful start of the two-level test world reports, in order.
-  std::string world_reports() const {
-    std::string reports = "Loading manifest.txt\n";
-    for (int level = 0; level < 2; ++level) {
-      const std::string k = std::to_string(level);
-      reports += "Loading level" + k + "_fg.pgm\nLoading level" + k + "_bg.ppm\nLoading level" + k +
-                 "_collision.pgm\nLoading level" + k +
-                 "_map.txt  |  Map dimensions: " + std::to_string(69 + level) + "x" +
-                 std::to_string(23 + level) + "\nLoading level" + k + "_rooms.txt\nLoading level" +
-                 k + "_problems.txt\nLoading level" + k + "_infos.txt\nLoading level" + k +
-                 "_obstructions.txt\n";
-    }
-    return reports;
-  }
-
   ScratchDirectory directory_;
 };
 
@@ -40,47 +25,45 @@ TEST_F(ProgramLoading, MissingManifestEndsTheProgramWithAMessageOnStandardError)
 }
 
 TEST_F(ProgramLoading, MissingLevelFileEndsTheProgramAfterTheReportsBeforeIt) {
-  write_test_world(directory_.path(), 2, "");
+  const TestWorld world = write_test_world(directory_.path(), 2, "");
   std::remove(directory_.path_of("level1_map.txt").c_str());
   const ProgramRun run = start_game();
   EXPECT_EQ(run.exit_status, 1);
-  EXPECT_EQ(run.standard_output,
-            world_reports().substr(0, world_reports().find("Loading level1_map.txt")));
+  EXPECT_EQ(run.standard_output, loading_reports_through(world, 1, group_collision_layer));
   EXPECT_EQ(run.standard_error, "(;^_^) Oopsie! Unable to open file -> level1_map.txt\n");
 }
 
 TEST_F(ProgramLoading, MalformedFileEndsTheProgramWithItsMessageOnStandardOutput) {
-  write_test_world(directory_.path(), 2, "");
+  const TestWorld world = write_test_world(directory_.path(), 2, "");
   std::string map =
       "Level 0\n69 23\n\n" + std::string(69, 'a') + "\n" + std::string(70, 'a') + "\n";
   for (int row = 3; row <= 23; ++row) map += std::string(69, 'a') + "\n";
   directory_.write("level0_map.txt", map);
   const ProgramRun run = start_game();
   EXPECT_EQ(run.exit_status, 1);
-  EXPECT_EQ(run.standard_output,
-            world_reports().substr(0, world_reports().find("Loading level0_rooms.txt")) +
-                "(;^_^) Oopsie! Line 2 has too many chars!\n");
+  EXPECT_EQ(run.standard_output, loading_reports_through(world, 0, group_content) +
+                                     "(;^_^) Oopsie! Line 2 has too many chars!\n");
   EXPECT_EQ(run.standard_error, "");
 }
 
 TEST_F(ProgramLoading, ImageOfTheWrongSizeEndsTheProgramAfterItsLevelsMapIsReported) {
-  write_test_world(directory_.path(), 2, "");
+  const TestWorld world = write_test_world(directory_.path(), 2, "");
   directory_.write("level1_collision.pgm", "P5\n69 23\n255\n" + std::string(69 * 23, '\0'));
   const ProgramRun run = start_game();
   EXPECT_EQ(run.exit_status, 1);
   EXPECT_EQ(run.standard_output,
-            world_reports().substr(0, world_reports().find("Loading level1_rooms.txt")) +
+            loading_reports_through(world, 1, group_content) +
                 "(;^_^) Oopsie! The image level1_collision.pgm is 69x23 but its level's map is "
                 "70x24!\n");
   EXPECT_EQ(run.standard_error, "");
 }
 
 TEST_F(ProgramLoading, WorldThatLoadsReportsEveryFileBeforeTheGameStarts) {
-  write_test_world(directory_.path(), 2, "");
+  const std::string reports = loading_reports(write_test_world(directory_.path(), 2, ""));
   const ProgramRun run = start_game();
   EXPECT_EQ(run.exit_status, 0);
-  EXPECT_EQ(run.standard_output.substr(0, world_reports().size()), world_reports());
-  EXPECT_GT(run.standard_output.size(), world_reports().size()) << "the game drew its screens";
+  EXPECT_EQ(run.standard_output.substr(0, reports.size()), reports);
+  EXPECT_GT(run.standard_output.size(), reports.size()) << "the game drew its screens";
   EXPECT_EQ(run.standard_error, "");
 }
 

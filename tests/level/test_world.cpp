@@ -70,7 +70,7 @@ std::array<std::string, group_count> level_files(int level, int levels, int widt
 
 TestWorld write_test_world(const std::string& directory, int levels, const std::string& prefix) {
   TestWorld world;
-  world.manifest = directory + "/manifest.txt";
+  world.manifest = prefix + "manifest.txt";
   for (int level = 0; level < levels; ++level) {
     const std::array<std::string, group_count> contents =
         level_files(level, levels, 69 + level, 23 + level);
@@ -90,6 +90,24 @@ TestWorld write_test_world(const std::string& directory, int levels, const std::
       manifest += world.files[level][group] + "\n";
     }
   }
-  write_file(world.manifest, manifest);
+  write_file(directory + "/manifest.txt", manifest);
   return world;
+}
+
+std::string loading_reports_through(const TestWorld& world, int level, int group) {
+  std::string reports = "Loading " + world.manifest + "\n";
+  for (int k = 0; k <= level; ++k) {
+    for (int g = 0; g < (k == level ? group + 1 : group_count); ++g) {
+      reports += "Loading " + world.files[k][g];
+      reports += g == group_content ? "  |  Map dimensions: " + std::to_string(69 + k) + "x" +
+                                          std::to_string(23 + k) + "\n"
+                                    : "\n";
+    }
+  }
+  return reports;
+}
+
+std::string loading_reports(const TestWorld& world) {
+  return loading_reports_through(world, static_cast<int>(world.files.size()) - 1,
+                                 group_obstructions);
 }

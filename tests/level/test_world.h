@@ -8,7 +8,7 @@
 #include "level/manifest.h"
 
 struct TestWorld {
-  std::string manifest;                                     // the path of manifest.txt
+  std::string manifest;                                     // `prefix` + "manifest.txt"
   std::vector<std::array<std::string, group_count>> files;  // [level][group], as the manifest
                                                             // names them
 };
@@ -25,3 +25,10 @@ struct TestWorld {
 // - one information entry "Locked k." / "Open k." needing k solved problems;
 // - one obstruction "Wall k.".
 TestWorld write_test_world(const std::string& directory, int levels, const std::string& prefix);
+
+// The reports of loading `world` up to and including the file of `group` of level `level`: the
+// manifest's, then every file of level 0 in group order, then of level 1, and so on.
+std::string loading_reports_through(const TestWorld& world, int level, int group);
+
+// The reports of loading all of `world`.
+std::string loading_reports(const TestWorld& world);
