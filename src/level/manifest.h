@@ -27,11 +27,15 @@ struct Manifest {
   std::vector<std::vector<std::string>> paths;  // [group][level]
 };
 
-// Reads the manifest at `path`, printing "Loading <path>\n" to `out` once it is open.
+// Reads the manifest at `path`, printing "Loading <path>\n" to `out` once it is open. Lines whose
+// first character is '#' are comments, skipped whole; every other line after the level count is
+// a path of at most 98 characters, its newline dropped (a last line without one loses its last
+// character instead).
 // Throws LoadError on any fault (open failure on standard error, all others on standard output).
 Manifest read_manifest_file(const std::string& path, std::FILE* out);
 
 // Loads the world named by `manifest_path` (relative paths inside it are taken from the working
 // directory): the manifest, then every file of level 0 in group order, then level 1, and so on,
-// printing each file's report to `out`. Throws LoadError at the first fault.
+// printing each file's report to `out`. Throws LoadError at the first fault. A level's three image
+// layers must have the size of its map: they are checked once its content file has been read.
 MapData generate_map_data(std::FILE* out, const std::string& manifest_path = "manifest.txt");

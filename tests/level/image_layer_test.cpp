@@ -89,6 +89,14 @@ TEST_F(ImageLayer, SmallMaxvalIsNotRescaled) {
   EXPECT_EQ(load("P2\n2 1\n15\n15 200\n"), (Matrix{{15, 200}})) << "samples are not compared";
 }
 
+TEST_F(ImageLayer, PlainSamplesBeyondTheMaxvalAreTakenAsTheyCome) {
+  EXPECT_EQ(load("P2\n3 1\n255\n300 -4 2147483647\n"), (Matrix{{300, -4, 2147483647}}));
+  // 295 is one cube step above 255; 16 + 36 * 6 leaves the cube.
+  EXPECT_EQ(load("P3\n2 1\n255\n295 0 0  -100 -100 -100\n"), (Matrix{{232, 16}}));
+  // Far too large to convert: the index stops at the largest int instead of overflowing.
+  EXPECT_EQ(load("P3\n1 1\n255\n2147483647 2147483647 2147483647\n"), (Matrix{{2147483647}}));
+}
+
 TEST_F(ImageLayer, CommentLinesAfterTheMagicLineAreSkipped) {
   const Matrix plain = load("P2\n2 1\n255\n7 9\n");
   EXPECT_EQ(load("P2\n# CREATOR: GIMP PNM Filter Version 1.1\n2 1\n255\n7 9\n"), plain);
