@@ -106,11 +106,12 @@ TEST_F(GameLoop, StepLimitsAreThirtyAcrossAndTenUpOrDown) {
 }
 
 TEST_F(GameLoop, ZeroStepsDrawNoWalkAndTriggerNothing) {
-  place_codes(level_, 19, 12, {"#"});  // an obstacle right above: `up 0` must not touch it
-  play("r 0\nup 0\nquit\n");
-  EXPECT_EQ(recorded_waits(), expected_waits({goodbye_waits}));
-  EXPECT_TRUE(turn_shows(1, start_view));
-  EXPECT_TRUE(turn_shows(2, start_view));
+  place_codes(level_, 19, 12, {"#", ".#"});  // obstacles right above and right beside
+  // `r 0` after a move stopped by the obstacle must not meet it again.
+  play("r 5\n\nr 0\nup 0\nquit\n");
+  EXPECT_EQ(recorded_waits(), expected_waits({info_panel_waits, goodbye_waits}));
+  EXPECT_TRUE(turn_shows(3, start_view));
+  EXPECT_TRUE(turn_shows(4, start_view));
 }
 
 TEST_F(GameLoop, HelpPageWaitsForItsConfirmationThenTheGameGoesOn) {
