@@ -10,86 +10,70 @@ namespace {
 
 constexpr View start_view{-15, 2};  // the player on (19, 13)
 
+// What a scan found: the steps it allows and the code of the last cell it read.
 struct Scan {
   int steps;
   int code;
+  bool operator==(const Scan&) const = default;
 };
 
+void PrintTo(const Scan& scan, std::ostream* out) {
+  *out << "{steps " << scan.steps << ", code " << scan.code << "}";
+}
+
+constexpr int no_cell_read = -7;  // never a code
+
 Scan scan(const MapData& map, View view, int step_x, int step_y, int steps) {
-  int code = -7;  // never a code: shows whether the scan read a cell at all
+  int code = no_cell_read;
   const int walked = scan_path(map, 0, view, step_x, step_y, steps, code);
   return {walked, code};
 }
 
-TEST(ScanPath, StopsBeforeTheFirstBlockingCellAndKeepsItsCode) {
+// A walled level with `row` of codes placed from (x, y).
+MapData level_with(int x, int y, const std::string& row, const std::map<char, int>& legend = {}) {
   TestLevel level = walled_level();
-  place_codes(level, 20, 13, {"..#"});
-  const MapData map = make_map_data({level});
-  const Scan result = scan(map, start_view, 1, 0, 5);
-  EXPECT_EQ(result.steps, 2);
-  EXPECT_EQ(result.code, 255);
+  place_codes(level, x, y, {row}, legend);
+  level.obstructions = {"first gate", "second gate"};
+  level.problems = {{"Q", "A", 1}};
+  return make_map_data({level});
+}
+
+TEST(ScanPath, StopsBeforeTheFirstBlockingCellAndKeepsItsCode) {
+  EXPECT_EQ(scan(level_with(20, 13, "..#"), start_view, 1, 0, 5), (Scan{2, 255}));
+  EXPECT_EQ(scan(level_with(16, 13, "#.."), start_view, -1, 0, 5), (Scan{2, 255}));
+}
+
+TEST(ScanPath, BlockingCellBesideThePlayerAllowsNoStep) {
+  EXPECT_EQ(scan(level_with(19, 12, "?", {{'?', 100}}), start_view, 0, -1, 10), (Scan{0, 100}));
+}
+
+TEST(ScanPath, ZeroStepsReadsNoCell) {
+  EXPECT_EQ(scan(level_with(20, 13, "#"), start_view, 1, 0, 0), (Scan{0, no_cell_read}));
 }
 
 TEST(ScanPath, OpenPathWalksAllStepsAndKeepsTheLastCellsCode) {
   const MapData map = make_map_data({walled_level()});
-  for (const auto& [step_x, step_y, steps] :
-       {std::tuple{1, 0, 30}, {-1, 0, 18}, {0, 1, 8}, {0, -1, 12}}) {
-    const Scan result = scan(map, start_view, step_x, step_y, steps);
-    EXPECT_EQ(result.steps, steps) << step_x << ", " << step_y;
-    EXPECT_EQ(result.code, 0);
-  }
-}
-
-TEST(ScanPath, ZeroStepsReadsNoCell) {
-  TestLevel level = walled_level();
-  place_codes(level, 20, 13, {"#"});
-  const MapData map = make_map_data({level});
-  const Scan result = scan(map, start_view, 1, 0, 0);
-  EXPECT_EQ(result.steps, 0);
-  EXPECT_EQ(result.code, -7);
-}
-
-TEST(ScanPath, BlockingCellBesideThePlayerAllowsNoStep) {
-  TestLevel level = walled_level();
-  place_codes(level, 19, 12, {"?"}, {{'?', 100}});
-  level.problems = {{"Q", "A", 1}};
-  const MapData map = make_map_data({level});
-  const Scan result = scan(map, start_view, 0, -1, 10);
-  EXPECT_EQ(result.steps, 0);
-  EXPECT_EQ(result.code, 100);
+  EXPECT_EQ(scan(map, start_view, 1, 0, 30), (Scan{30, 0}));
+  EXPECT_EQ(scan(map, start_view, -1, 0, 18), (Scan{18, 0}));
+  EXPECT_EQ(scan(map, start_view, 0, 1, 8), (Scan{8, 0}));
+  EXPECT_EQ(scan(map, start_view, 0, -1, 12), (Scan{12, 0}));
 }
 
 TEST(ScanPath, ObstructionBlocksUntilClearedThenIsCrossedLikeGround) {
-  TestLevel level = walled_level();
-  place_codes(level, 20, 13, {".=..#"}, {{'=', 48}});  // obstruction 1
-  level.obstructions = {"first gate", "second gate"};
-  MapData map = make_map_data({level});
-
-  Scan result = scan(map, start_view, 1, 0, 8);
-  EXPECT_EQ(result.steps, 1);
-  EXPECT_EQ(result.code, 48);
-
+  MapData map = level_with(20, 13, ".=..#", {{'=', 48}});  // obstruction 1
+  EXPECT_EQ(scan(map, start_view, 1, 0, 8), (Scan{1, 48}));
   map.obstructions[0].cleared[0] = 1;  // another gate's opening changes nothing here
-  EXPECT_EQ(scan(map, start_view, 1, 0, 8).steps, 1);
-
+  EXPECT_EQ(scan(map, start_view, 1, 0, 8), (Scan{1, 48}));
   map.obstructions[0].cleared[1] = 1;
-  result = scan(map, start_view, 1, 0, 8);
-  EXPECT_EQ(result.steps, 4);
-  EXPECT_EQ(result.code, 255);
-
-  result = scan(map, start_view, 1, 0, 2);
-  EXPECT_EQ(result.steps, 2) << "a walk may end on an open gate";
-  EXPECT_EQ(result.code, 48);
+  EXPECT_EQ(scan(map, start_view, 1, 0, 8), (Scan{4, 255}));
+  EXPECT_EQ(scan(map, start_view, 1, 0, 2), (Scan{2, 48})) << "a walk may end on an open gate";
 }
 
 TEST(ScanPath, EveryOtherCodeBlocks) {
   for (int code = 50; code <= 255; ++code) {
     TestLevel level = walled_level();
     level.codes[13][21] = code;
-    const MapData map = make_map_data({level});
-    const Scan result = scan(map, start_view, 1, 0, 5);
-    EXPECT_EQ(result.steps, 1) << code;
-    EXPECT_EQ(result.code, code);
+    EXPECT_EQ(scan(make_map_data({level}), start_view, 1, 0, 5), (Scan{1, code}));
   }
 }
 
@@ -97,20 +81,12 @@ TEST(ScanPath, CellBeyondTheLayersEdgeBlocksLikeAnObstacle) {
   TestLevel open;
   open.codes.assign(23, std::vector<int>(69, 0));  // no ring of walls: the edge itself stops
   const MapData map = make_map_data({open});
-  // From (19, 13): 19 cells to the left edge, 49 to the right, 13 up, 9 down.
-  const Scan left = scan(map, start_view, -1, 0, 30);
-  EXPECT_EQ(left.steps, 19);
-  EXPECT_EQ(left.code, 255);
-  const Scan down = scan(map, start_view, 0, 1, 10);
-  EXPECT_EQ(down.steps, 9);
-  EXPECT_EQ(down.code, 255);
+  // From (19, 13): 19 cells to the left edge, 9 down.
+  EXPECT_EQ(scan(map, start_view, -1, 0, 30), (Scan{19, 255}));
+  EXPECT_EQ(scan(map, start_view, 0, 1, 10), (Scan{9, 255}));
   const View near_corner{66 - 34, 2 - 11};  // the player on (66, 2)
-  const Scan right = scan(map, near_corner, 1, 0, 30);
-  EXPECT_EQ(right.steps, 2);
-  EXPECT_EQ(right.code, 255);
-  const Scan up = scan(map, near_corner, 0, -1, 10);
-  EXPECT_EQ(up.steps, 2);
-  EXPECT_EQ(up.code, 255);
+  EXPECT_EQ(scan(map, near_corner, 1, 0, 30), (Scan{2, 255}));
+  EXPECT_EQ(scan(map, near_corner, 0, -1, 10), (Scan{2, 255}));
 }
 
 // Where the marker and the map stood after each frame of a walk.
