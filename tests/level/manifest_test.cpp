@@ -89,6 +89,12 @@ TEST_F(ManifestFile, PathLinesAreTakenAsTheyStand) {
   EXPECT_EQ(paths[7][0], "g5l0");
 }
 
+TEST_F(ManifestFile, PathEndsAtItsFirstNulByte) {
+  std::string lines = path_lines(1);
+  lines.replace(0, 4, std::string("cut\0off", 7));
+  EXPECT_EQ(load("t\n1\n" + lines).paths[0][0], "cut");
+}
+
 TEST_F(ManifestFile, LastLineWithoutNewlineLosesItsLastCharacter) {
   std::string lines = path_lines(1);
   lines.pop_back();
