@@ -42,3 +42,8 @@ constexpr int entry_index(int code) {
       return 0;
   }
 }
+
+// The cell code of obstruction k, which information entry k clears when it unlocks.
+constexpr int obstruction_code(int k) {
+  return 49 - k;
+}
