@@ -29,13 +29,17 @@ void make_input_data(InputData& input, std::string_view line) {
   input.tokens[1] = rest;
 }
 
-int stringlen(std::string_view text) { return static_cast<int>(text.size()); }
+int stringlen(std::string_view text) {
+  return static_cast<int>(text.size());
+}
 
-int str_compare(std::string_view a, std::string_view b) { return a == b ? 1 : 0; }
+int str_compare(std::string_view a, std::string_view b) {
+  return a == b ? 1 : 0;
+}
 
 int str_is_int(std::string_view text) {
-  const bool all_digits = std::all_of(text.begin(), text.end(),
-                                      [](char c) { return c >= '0' && c <= '9'; });
+  const bool all_digits =
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   return !text.empty() && all_digits ? 1 : 0;
 }
 

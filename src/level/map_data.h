@@ -35,17 +35,19 @@ struct ObstructionTable {
 };
 
 struct MapData {
-  std::vector<Matrix> fg_layer;         // xterm colour index of each cell's character
-  std::vector<Matrix> bg_layer;         // xterm colour index of each cell's background
-  std::vector<Matrix> collision_layer;  // cell code of each cell, 0..255
+  std::vector<Matrix> fg_layer;                   // xterm colour index of each cell's character
+  std::vector<Matrix> bg_layer;                   // xterm colour index of each cell's background
+  std::vector<Matrix> collision_layer;            // cell code of each cell, 0..255
   std::vector<std::vector<std::string>> content;  // [level][y]: exactly width bytes per row
   std::vector<int> width;                         // at least 69
   std::vector<int> height;                        // at least 23
   std::vector<std::vector<RoomTransition>> transitions;  // entry k: cell code 50 + k
-  std::vector<DialogueTable> problems;                    // entry k: cell code 100 + k
-  std::vector<DialogueTable> infos;                       // entry k: cell code 200 + k
-  std::vector<ObstructionTable> obstructions;             // entry k: cell code 49 - k
+  std::vector<DialogueTable> problems;                   // entry k: cell code 100 + k
+  std::vector<DialogueTable> infos;                      // entry k: cell code 200 + k
+  std::vector<ObstructionTable> obstructions;            // entry k: cell code 49 - k
 };
 
 // Number of levels in the world.
-inline int level_count(const MapData& map) { return static_cast<int>(map.width.size()); }
+inline int level_count(const MapData& map) {
+  return static_cast<int>(map.width.size());
+}

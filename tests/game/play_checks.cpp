@@ -35,17 +35,11 @@ ssize_t ScriptedPlay::read_input(void* self, char* buffer, size_t size) {
 
 void ScriptedPlay::show_screen_at_read(TerminalScreen& screen, int index) const {
   const std::size_t flushes = flushes_at_read_.at(index);
-  for (std::size_t i = 0; i < flushes; ++i) feed_in_pieces(screen, fake_.flushes()[i]);
+  for (std::size_t i = 0; i < flushes; ++i) screen.feed(fake_.flushes()[i]);
 }
 
 void ScriptedPlay::show_screen(TerminalScreen& screen) const {
-  for (const std::string& flush : fake_.flushes()) feed_in_pieces(screen, flush);
-}
-
-void feed_in_pieces(TerminalScreen& screen, std::string_view bytes) {
-  constexpr std::size_t piece = 1 << 16;
-  for (std::size_t start = 0; start < bytes.size(); start += piece)
-    screen.feed(bytes.substr(start, piece));
+  for (const std::string& flush : fake_.flushes()) screen.feed(flush);
 }
 
 namespace {

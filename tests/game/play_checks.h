@@ -60,10 +60,6 @@ class ScriptedPlay {
 // rows: screens that look at them after it are this tall.
 inline constexpr int tall_terminal_rows = 30;
 
-// Feeds `bytes` to `screen` in pieces: libvterm overflows its stack on a single write of many
-// megabytes.
-void feed_in_pieces(TerminalScreen& screen, std::string_view bytes);
-
 // Which part of the viewport a check looks at: rows first_row..last_row, all but the prompt box
 // cells and the cell under the marker.
 struct ViewportArea {

@@ -32,7 +32,7 @@ ProgramRun play_world(const std::vector<TestLevel>& levels, const std::string& i
 // The screen the player is left with.
 std::string final_row(const ProgramRun& run, int row, int first_column, int last_column) {
   TerminalScreen screen(tall_terminal_rows, 80);
-  feed_in_pieces(screen, run.standard_output);
+  screen.feed(run.standard_output);
   return screen.text(row, first_column, last_column);
 }
 

@@ -10,7 +10,9 @@ std::vector<int>& recorded_waits() {
   return waits;
 }
 
-void clear_recorded_waits() { recorded_waits().clear(); }
+void clear_recorded_waits() {
+  recorded_waits().clear();
+}
 
 // In the test program, QUADRIVANT_WAIT_LOG names a file that receives one line per wait.
 static void log_wait(int ms) {

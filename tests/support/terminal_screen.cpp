@@ -25,10 +25,17 @@ TerminalScreen::TerminalScreen(int rows, int columns)
   vterm_screen_reset(screen_, 1);
 }
 
-TerminalScreen::~TerminalScreen() { vterm_free(vterm_); }
+TerminalScreen::~TerminalScreen() {
+  vterm_free(vterm_);
+}
 
 void TerminalScreen::feed(std::string_view bytes) {
-  vterm_input_write(vterm_, bytes.data(), bytes.size());
+  // libvterm overflows its stack on a single write of many megabytes: hand it pieces.
+  constexpr std::size_t piece = std::size_t{1} << 16;
+  for (std::size_t start = 0; start < bytes.size(); start += piece) {
+    const std::string_view part = bytes.substr(start, piece);
+    vterm_input_write(vterm_, part.data(), part.size());
+  }
 }
 
 char TerminalScreen::character(int row, int column) const {
@@ -38,8 +45,7 @@ char TerminalScreen::character(int row, int column) const {
 
 std::string TerminalScreen::text(int row, int first_column, int last_column) const {
   std::string line;
-  for (int column = first_column; column <= last_column; ++column)
-    line += character(row, column);
+  for (int column = first_column; column <= last_column; ++column) line += character(row, column);
   return line;
 }
 
