@@ -132,8 +132,8 @@ TEST(TerminalPlay, OpeningOfTheShippedAdventureUnderTmux) {
     EXPECT_EQ(s.foreground(25, 1), 30);
     EXPECT_EQ(s.background(13, 10), 16);  // left of the map: black
     EXPECT_EQ(s.character(5, 20), '#');   // map cell (3, 5): the hall's wall
-    EXPECT_EQ(s.foreground(5, 20), 250);
-    EXPECT_EQ(s.background(5, 20), 241);
+    EXPECT_EQ(s.foreground(5, 20), 244);
+    EXPECT_EQ(s.background(5, 20), 239);
     EXPECT_EQ(s.character(13, 37), '.');  // map cell (20, 13): floor
     EXPECT_EQ(s.foreground(13, 37), 240);
     EXPECT_EQ(s.background(13, 37), 236);
