@@ -99,15 +99,16 @@ struct MarkerForm {
   MarkerKind kind;
   const char* form;  // the whole statement, for messages
   std::size_t words;
+  const char* detail;  // the keyword after the look, if the statement goes on
 };
 
 constexpr MarkerForm marker_forms[] = {
-    {"start", MarkerKind::start, "start <char> look <char>", 4},
-    {"spot", MarkerKind::spot, "spot <char> look <char>", 4},
-    {"door", MarkerKind::door, "door <char> look <char> to <level> <spot>", 7},
-    {"problem", MarkerKind::problem, "problem <char> look <char> answer <number>", 6},
-    {"info", MarkerKind::info, "info <char> look <char> needs <number>", 6},
-    {"gate", MarkerKind::gate, "gate <char> look <char> key <info char>", 6},
+    {"start", MarkerKind::start, "start <char> look <char>", 4, nullptr},
+    {"spot", MarkerKind::spot, "spot <char> look <char>", 4, nullptr},
+    {"door", MarkerKind::door, "door <char> look <char> to <level> <spot>", 7, "to"},
+    {"problem", MarkerKind::problem, "problem <char> look <char> answer <number>", 6, "answer"},
+    {"info", MarkerKind::info, "info <char> look <char> needs <number>", 6, "needs"},
+    {"gate", MarkerKind::gate, "gate <char> look <char> key <info char>", 6, "key"},
 };
 
 const MarkerForm* find_marker_form(const std::string& keyword) {
@@ -126,31 +127,19 @@ Marker read_marker_line(const SourceFile& file, int line, const std::vector<std:
                         const MarkerForm& form) {
   expect_word_count(file, line, words, form.words, form.form);
   expect_keyword(file, line, words[2], "look", form.form);
+  if (form.detail != nullptr) expect_keyword(file, line, words[4], form.detail, form.form);
   Marker marker;
   marker.kind = form.kind;
   marker.symbol = parse_character(file, line, words[1]);
   marker.look = parse_character(file, line, words[3]);
   marker.line = line;
-  switch (form.kind) {
-    case MarkerKind::door:
-      expect_keyword(file, line, words[4], "to", form.form);
-      marker.target_level = words[5];
-      marker.target_spot = parse_character(file, line, words[6]);
-      break;
-    case MarkerKind::problem:
-      expect_keyword(file, line, words[4], "answer", form.form);
-      marker.number = parse_number(file, line, words[5]);
-      break;
-    case MarkerKind::info:
-      expect_keyword(file, line, words[4], "needs", form.form);
-      marker.number = parse_number(file, line, words[5]);
-      break;
-    case MarkerKind::gate:
-      expect_keyword(file, line, words[4], "key", form.form);
-      marker.key = parse_character(file, line, words[5]);
-      break;
-    default:
-      break;
+  if (form.kind == MarkerKind::door) {
+    marker.target_level = words[5];
+    marker.target_spot = parse_character(file, line, words[6]);
+  } else if (form.kind == MarkerKind::gate) {
+    marker.key = parse_character(file, line, words[5]);
+  } else if (form.detail != nullptr) {
+    marker.number = parse_number(file, line, words[5]);  // an answer or a count of problems
   }
   return marker;
 }

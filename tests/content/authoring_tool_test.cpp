@@ -73,6 +73,15 @@ class BrokenSource : public ::testing::Test {
 
   AuthorRun build() { return run_author(scratch_ + "/source", scratch_ + "/out"); }
 
+  // Builds and expects the tool to refuse with a message that holds every one of `pieces`.
+  void expect_refused(std::initializer_list<std::string> pieces) {
+    const AuthorRun run = build();
+    EXPECT_EQ(run.exit_status, 1);
+    for (const std::string& piece : pieces) {
+      EXPECT_NE(run.errors.find(piece), std::string::npos) << piece << "\n" << run.errors;
+    }
+  }
+
  private:
   std::string scratch_;
 };
@@ -83,54 +92,43 @@ TEST_F(BrokenSource, UnchangedBuilds) {
 
 TEST_F(BrokenSource, GroundThatReachesTheMapEdgeIsRefused) {
   replace("hub.level", "####..P....", ".....P.....");
-  const AuthorRun run = build();
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_NE(run.errors.find("level hub, cell (0, 13): reachable ground touches the map's edge"),
-            std::string::npos)
-      << run.errors;
+  expect_refused({"level hub, cell (0, 13): reachable ground touches the map's edge"});
 }
 
 TEST_F(BrokenSource, AFinishOpenBeforeEveryProblemIsSolvedIsRefused) {
   replace("hub.level", "info K look i needs 18", "info K look i needs 17");
-  const AuthorRun run = build();
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_NE(run.errors.find("the finish can be walked into before every problem is solved"),
-            std::string::npos)
-      << run.errors;
+  expect_refused({"the finish can be walked into before every problem is solved"});
 }
 
 TEST_F(BrokenSource, ATextRowTooLongForThePanelIsRefusedWithItsLine) {
   replace("hub.level", "| How many letters are carved there in all?",
           "| How many letters are carved there in all, counting every one of them?");
-  const AuthorRun run = build();
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_NE(run.errors.find("hub.level:"), std::string::npos) << run.errors;
-  EXPECT_NE(run.errors.find("text row 7 has 69 characters"), std::string::npos) << run.errors;
+  expect_refused({"hub.level:", "text row 7 has 69 characters"});
 }
 
 TEST_F(BrokenSource, AMapRowOfTheWrongWidthIsRefused) {
   replace("music.level", "##H.e......", "##H.e.....");
-  const AuthorRun run = build();
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_NE(run.errors.find("music.level:"), std::string::npos) << run.errors;
-  EXPECT_NE(run.errors.find("map row 14 has 87 characters, the first row 88"), std::string::npos)
-      << run.errors;
+  expect_refused({"music.level:", "map row 14 has 87 characters, the first row 88"});
 }
 
 TEST_F(BrokenSource, ARouteThatSkipsAProblemIsRefused) {
   replace("route.txt", "touch geometry O\n", "");
-  const AuthorRun run = build();
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_NE(run.errors.find("route.txt:"), std::string::npos) << run.errors;
+  expect_refused({"route.txt:"});
 }
 
 TEST_F(BrokenSource, AnUnknownMapCharacterIsRefusedWithItsCell) {
   replace("arithmetic.level", "###.....~~~", "###..&..~~~");
-  const AuthorRun run = build();
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_NE(run.errors.find("cell (5, 15): '&' is neither in the legend nor a marker"),
-            std::string::npos)
-      << run.errors;
+  expect_refused({"arithmetic.level:", "cell (5, 15): '&' is neither in the legend nor a marker"});
+}
+
+TEST_F(BrokenSource, AGateWhoseKeyIsNoInformationMarkerIsRefused) {
+  replace("music.level", "gate x look = key k", "gate x look = key F");
+  expect_refused({"music.level:", "the key 'F' is not an information marker of this level"});
+}
+
+TEST_F(BrokenSource, AStartAnywhereButCell19And13IsRefused) {
+  replace("hub.level", "..P............@..", "..P...........@...");
+  expect_refused({"hub.level:", "the start must stand on cell (19, 13)"});
 }
 
 TEST(PanelFit, AcceptsRowsOfUpTo63CharactersOnUpToNineLines) {
