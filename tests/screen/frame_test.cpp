@@ -1,9 +1,10 @@
-// The frame, the prompt box and its blink, as the player sees them, plus the exact bytes of the
-// frame rows and the prompt.
+// The frame and the prompt box byte for byte, the blink as the player sees it, and the wait for
+// the player's confirmation.
 #include "screen/frame.h"
 
 #include <gtest/gtest.h>
 
+#include "screen/pages.h"
 #include "screen_checks.h"
 #include "support/fake_console.h"
 #include "support/recording_clock.h"
@@ -12,133 +13,78 @@ namespace {
 
 const std::string esc = "\x1b";
 
-// The screen of a turn waiting at the prompt, on which the player has typed `typed`; the console
-// and the clock then record only what follows.
-void show_prompt_with_typing(FakeConsole& fake, TerminalScreen& screen, const std::string& typed) {
-  generate_border(fake.console());
-  reset_console(fake.console());
-  screen.feed(fake.output());
-  screen.feed(typed);  // the terminal echoes it at the cursor
-  fake.clear_output();
-  clear_recorded_waits();
-}
-
 TEST(GenerateBorder, WritesEveryFrameRowByteForByteAndFlushesOnce) {
   FakeConsole fake;
   generate_border(fake.console());
-  ASSERT_EQ(fake.flushes().size(), 1u);
   const std::string colours = esc + "[48;5;235m" + esc + "[38;5;30m";
-  std::string expected = esc + "[1;1H" + colours + std::string(24, '#') + esc + "[38;5;36m" +
-                         "\\\\===================//" + colours + std::string(24, '#');
+  std::string frame = esc + "[1;1H" + colours + std::string(24, '#') + esc + "[38;5;36m" +
+                      "\\\\===================//" + colours + std::string(24, '#');
   for (int row = 2; row <= 24; ++row) {
-    expected +=
-        esc + "[" + std::to_string(row) + ";1H" + colours + "#" + std::string(69, ' ') + "#";
+    frame += esc + "[" + std::to_string(row) + ";1H" + colours + "#" + std::string(69, ' ') + "#";
   }
-  expected += esc + "[25;1H" + colours + std::string(71, '#');
-  EXPECT_EQ(fake.output(), expected);
+  frame += esc + "[25;1H" + colours + std::string(71, '#');
+  EXPECT_EQ(fake.flushes(), std::vector<std::string>{frame});
 }
 
-TEST(GenerateBorder, EveryRowIsSeventyOneCellsWideInFrameColours) {
-  FakeConsole fake;
-  generate_border(fake.console());
-  TerminalScreen screen;
-  screen.feed(fake.output());
-  for (int row = 1; row <= 25; ++row) {
-    for (int column = 1; column <= 71; ++column) {
-      EXPECT_EQ(screen.background(row, column), 235) << row << ',' << column;
-    }
-    EXPECT_EQ(screen.background(row, 72), -1) << "row " << row << " is wider than 71 cells";
-  }
-  EXPECT_EQ(screen.text(1, 1, 71),
-            std::string(24, '#') + "\\\\" + std::string(19, '=') + "//" + std::string(24, '#'));
-  EXPECT_EQ(screen.foreground(1, 24), 30);
-  for (int column = 25; column <= 47; ++column) EXPECT_EQ(screen.foreground(1, column), 36);
-  EXPECT_EQ(screen.foreground(1, 48), 30);
-  for (int row = 2; row <= 24; ++row) {
-    EXPECT_EQ(screen.text(row, 1, 71), "#" + std::string(69, ' ') + "#") << "row " << row;
-    EXPECT_EQ(screen.foreground(row, 1), 30);
-    EXPECT_EQ(screen.foreground(row, 71), 30);
-  }
-  EXPECT_EQ(screen.text(25, 1, 71), std::string(71, '#'));
-  EXPECT_EQ(screen.foreground(25, 71), 30);
-  EXPECT_EQ(screen.cursor_row(), 25) << "the cursor stays after the last '#'";
-}
-
-TEST(ResetConsole, WritesThePromptBoxByteForByte) {
+TEST(ResetConsole, WritesThePromptBoxByteForByteAndFlushesOnce) {
   FakeConsole fake;
   reset_console(fake.console());
-  ASSERT_EQ(fake.flushes().size(), 1u);
   const std::string colours = esc + "[48;5;235m" + esc + "[38;5;36m";
-  EXPECT_EQ(fake.output(), esc + "[2;26H" + colours + "\\\\ >>              " + colours + "//" +
-                               esc + "[3;27H" + colours + "\\\\===============//" + esc + "[2;32H" +
-                               colours);
+  EXPECT_EQ(fake.flushes(),
+            std::vector<std::string>{esc + "[2;26H" + colours + "\\\\ >>              " + colours +
+                                     "//" + esc + "[3;27H" + colours + "\\\\===============//" +
+                                     esc + "[2;32H" + colours});
 }
 
-TEST(ResetConsole, DrawsTheFunnelAndEchoesTypingAtTheInputPosition) {
+TEST(BadInput, BlinksARedBarOverColumns32To41TwiceThenRedrawsThePrompt) {
   FakeConsole fake;
+  generate_border(fake.console());
+  reset_console(fake.console());
   TerminalScreen screen;
-  show_prompt_with_typing(fake, screen, "");
-  EXPECT_EQ(screen.text(2, 25, 47), " \\\\ >>              // ");
-  EXPECT_EQ(screen.text(3, 26, 46), " \\\\===============// ");
-  for (int column = 26; column <= 46; ++column) {
-    EXPECT_EQ(screen.foreground(2, column), 36) << column;
-    EXPECT_EQ(screen.background(2, column), 235) << column;
-  }
-  EXPECT_EQ(screen.cursor_row(), 2);
-  EXPECT_EQ(screen.cursor_column(), 32);
-  screen.feed("r");  // what the terminal echoes when the player types
-  EXPECT_EQ(screen.character(2, 32), 'r');
-  EXPECT_EQ(screen.foreground(2, 32), 36);
-  EXPECT_EQ(screen.background(2, 32), 235);
-}
-
-TEST(ConsoleBlink, RedBarCoversColumns32To41AndLeaves42To44) {
-  FakeConsole fake;
-  TerminalScreen screen;
-  show_prompt_with_typing(fake, screen, "abcdefghijklm");  // columns 32..44
-
-  console_blink(fake.console());
-
-  EXPECT_EQ(recorded_waits(), (std::vector<int>{100, 100, 100, 100}));
-  ASSERT_EQ(fake.flushes().size(), 4u);
+  screen.feed(fake.output() + "abcdefghijklm");  // the terminal echoes typing at the cursor
+  EXPECT_TRUE(shows_text(screen, 2, 32, "abcdefghijklm", 36, 235));
+  fake.clear_output();
+  clear_recorded_waits();
+  bad_input(fake.console());
+  EXPECT_EQ(recorded_waits(), std::vector<int>(4, 100));
+  ASSERT_EQ(fake.flushes().size(), 5u) << "four blink steps, then the prompt";
   for (std::size_t step = 0; step < 4; ++step) {
     screen.feed(fake.flushes()[step]);
     const bool red = step % 2 == 0;
-    EXPECT_EQ(screen.text(2, 29, 30), ">>");
-    EXPECT_EQ(screen.foreground(2, 29), red ? 203 : 36) << step;
-    EXPECT_EQ(screen.background(2, 29), 235);
-    EXPECT_TRUE(shows_blank(screen, 2, 31, 235, red ? 203 : 36)) << step;
-    for (int column = 32; column <= 41; ++column) {
-      EXPECT_EQ(screen.character(2, column), ' ');
-      EXPECT_EQ(screen.background(2, column), red ? 203 : 235) << step << ',' << column;
-    }
-    EXPECT_EQ(screen.text(2, 42, 44), "klm") << "columns 42..44 keep the echoed text";
-    EXPECT_EQ(screen.background(2, 42), 235);
-    EXPECT_EQ(screen.cursor_column(), 42);
+    EXPECT_TRUE(shows_text(screen, 2, 29, ">> ", red ? 203 : 36, 235)) << step;
+    EXPECT_TRUE(shows_text(screen, 2, 32, std::string(10, ' '), 0, red ? 203 : 235)) << step;
+    EXPECT_TRUE(shows_text(screen, 2, 42, "klm", 36, 235)) << "columns 42..44 keep the echo";
+    EXPECT_EQ(cursor(screen), std::pair(2, 42));
   }
+  screen.feed(fake.flushes()[4]);
+  EXPECT_TRUE(waits_at_prompt(screen));
 }
 
-TEST(BadInput, BlinksFor400MsThenRedrawsTheBoxWithTheCursorAtTheInput) {
-  FakeConsole fake;
-  TerminalScreen screen;
-  show_prompt_with_typing(fake, screen, "abcdefghijklm");
-
-  bad_input(fake.console());
-
-  EXPECT_EQ(recorded_waits(), (std::vector<int>{100, 100, 100, 100}));
-  EXPECT_EQ(fake.flushes().size(), 5u);
-  screen.feed(fake.output());
-  EXPECT_EQ(screen.text(2, 26, 46), "\\\\ >>              //");
-  EXPECT_EQ(screen.cursor_row(), 2);
-  EXPECT_EQ(screen.cursor_column(), 32);
+// Runs wait_for_ok on `input`: it blinks `blinks` times, each blink redrawing the prompt.
+void expect_confirmation(const std::string& input, int blinks, const std::string& left_in_input) {
+  SCOPED_TRACE(testing::PrintToString(input));
+  FakeConsole fake(input);
+  clear_recorded_waits();
+  wait_for_ok(fake.console());
+  EXPECT_EQ(recorded_waits(), std::vector<int>(4 * blinks, 100));
+  EXPECT_EQ(fake.flushes().size(), 5u * blinks);
+  EXPECT_EQ(fake.remaining_input(), left_in_input);
 }
 
-TEST(MoveCursorAway, ParksOnTheLastFrameCellWithoutFlushing) {
-  FakeConsole fake;
-  move_cursor_away(fake.console());
-  EXPECT_TRUE(fake.flushes().empty()) << "the caller flushes";
-  std::fflush(fake.console().out);
-  EXPECT_EQ(fake.output(), esc + "[25;71H");
+TEST(WaitForOk, OnlyAnEmptyLineOrOkConfirmsAndEveryOtherPieceBlinksOnce) {
+  expect_confirmation("\nx\n", 0, "x\n");
+  expect_confirmation("ok\nx\n", 0, "x\n");
+  for (const std::string line : {"ok ", " ok", "OK", "okay", "o"}) {
+    expect_confirmation(line + "\nok\nx\n", 1, "x\n");
+  }
+  // Lines are read in pieces of 11 characters: eleven blink, then their newline confirms; a
+  // longer line blinks once a piece; "ok" as a piece of its own confirms.
+  expect_confirmation("abcdefghijk\nx\n", 1, "x\n");
+  expect_confirmation("abcdefghijklmno\n\nx\n", 2, "x\n");
+  expect_confirmation("abcdefghijkok\nx\n", 1, "x\n");
+  // The end of input confirms.
+  expect_confirmation("", 0, "");
+  expect_confirmation("nope", 1, "");
 }
 
 }  // namespace

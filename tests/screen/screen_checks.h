@@ -1,36 +1,35 @@
-// What the screen tests look at: the player's screen (through TerminalScreen), the cells each
+// What the screen tests look at: the player's screen (through TerminalScreen), the cells a
 // drawing positions, and maps whose every cell can be told apart on screen.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
-#include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "level/map_data.h"
-#include "screen/viewport.h"
 #include "support/terminal_screen.h"
 
 // (row, column) -> how often a cursor-position sequence "\e[row;columnH" appears in `bytes`.
 std::map<std::pair<int, int>, int> cursor_positions(std::string_view bytes);
 
-// The flushes from `first` (0-based) to `last` inclusive, joined.
-std::string joined_flushes(const std::vector<std::string>& flushes, std::size_t first,
-                           std::size_t last);
-
-// A one-level world of width x height cells whose cells name their coordinates on screen: map
-// cell (x, y) shows background 100 + x % 100, foreground 20 + y % 100 and a letter from x and y.
+// A one-level world of width x height cells whose cells name their coordinates on screen, with
+// two problems: "What is 3 + 4?" (7) and "The biggest number?" (INT_MAX).
 MapData coordinate_map(int width, int height);
-int coordinate_background(int x);
-int coordinate_foreground(int y);
-char coordinate_character(int x, int y);
 
 // True if screen cell (row, column) shows map cell (x, y) of a coordinate map.
 bool shows_map_cell(const TerminalScreen& screen, int row, int column, int x, int y);
 
-// True if the cell is a blank in background `background` and foreground `foreground`.
-bool shows_blank(const TerminalScreen& screen, int row, int column, int background, int foreground);
+// Whether `text` stands on `row` from `column`, every cell on `background` and every non-blank
+// character in `foreground` (a blank shows no foreground).
+testing::AssertionResult shows_text(const TerminalScreen& screen, int row, int column,
+                                    std::string_view text, int foreground, int background);
 
-// True if no cell of the viewport shows any cell of a coordinate map.
-bool viewport_shows_no_map(const TerminalScreen& screen);
+// Whether the prompt box is whole and the cursor waits at the input position.
+bool waits_at_prompt(const TerminalScreen& screen);
+
+inline std::pair<int, int> cursor(const TerminalScreen& screen) {
+  return {screen.cursor_row(), screen.cursor_column()};
+}
+inline constexpr std::pair<int, int> parked{25, 71};

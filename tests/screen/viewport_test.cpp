@@ -1,157 +1,135 @@
-// The map viewport at the views the game reaches (start, the four edges, a map of exactly the
-// viewport's size, negative views) and the player marker.
+// The map viewport at the views the game reaches and beyond, the player marker, and the two
+// halves of a level change: the fade-out that closes the viewport and the reveal that opens it.
 #include "screen/viewport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "screen/frame.h"
+#include "screen/pages.h"
 #include "screen_checks.h"
 #include "support/fake_console.h"
+#include "support/recording_clock.h"
 
 namespace {
 
-struct ViewCase {
-  int width;
-  int height;
-  View view;
-};
-
-std::string describe(const ViewCase& c) {
-  return std::to_string(c.width) + "x" + std::to_string(c.height) + " map at view (" +
-         std::to_string(c.view.x) + "," + std::to_string(c.view.y) + ")";
-}
-
-// Draws the coordinate map at the case's view and checks every viewport cell: written exactly
-// once, showing the map cell the view puts there or a black blank beyond the map's edges.
-void expect_viewport_correspondence(const ViewCase& c) {
-  SCOPED_TRACE(describe(c));
-  const MapData map = coordinate_map(c.width, c.height);
-  FakeConsole fake;
-  draw_map(fake.console(), map, 0, c.view);
-  ASSERT_EQ(fake.flushes().size(), 1u);
-  const auto positions = cursor_positions(fake.output());
-  for (int row = 2; row <= 24; ++row) {
-    for (int column = 2; column <= 70; ++column) {
-      const auto found = positions.find({row, column});
-      ASSERT_TRUE(found != positions.end()) << row << ',' << column << " never written";
-      EXPECT_EQ(found->second, 1) << row << ',' << column;
-    }
-  }
-  EXPECT_EQ(positions.size(), 69u * 23u + 1u) << "only the viewport and the parking position";
-  EXPECT_EQ(positions.count({25, 71}), 1u);
-
-  TerminalScreen screen;
-  screen.feed(fake.output());
-  for (int row = 2; row <= 24; ++row) {
-    for (int column = 2; column <= 70; ++column) {
-      const int x = c.view.x + column - 2;
-      const int y = c.view.y + row - 2;
-      if (x >= 0 && x < c.width && y >= 0 && y < c.height) {
-        EXPECT_TRUE(shows_map_cell(screen, row, column, x, y))
-            << row << ',' << column << " should show map cell " << x << ',' << y;
-      } else {
-        EXPECT_TRUE(shows_blank(screen, row, column, 16, 16)) << row << ',' << column;
-      }
-    }
-  }
-  EXPECT_EQ(screen.cursor_row(), 25);
-  EXPECT_EQ(screen.cursor_column(), 71);
-}
-
-TEST(DrawMap, EveryViewportCellIsDrawnOnceWhereTheViewPutsIt) {
-  const std::vector<ViewCase> cases = {
-      {100, 40, {-15, 2}},       // the start of the game
-      {100, 40, {-34, 5}},       // player on map column 0
-      {100, 40, {100 - 35, 5}},  // player on the last column
-      {100, 40, {10, -11}},      // player on map row 0
-      {100, 40, {10, 40 - 12}},  // player on the last row
-      {100, 40, {-34, -11}},     // top-left corner
-      {100, 40, {65, 28}},       // bottom-right corner
-      {69, 23, {0, 0}},          // exactly the viewport's size
-      {69, 23, {1, 0}},         {69, 23, {0, 1}},
-      {100, 40, {-5, -3}},      {100, 40, {31, 17}},  // the map fills the viewport
-  };
-  for (const ViewCase& c : cases) expect_viewport_correspondence(c);
-}
-
-TEST(DrawMap, StartViewShowsMapColumnsZeroTo53FromScreenColumn17) {
-  const MapData map = coordinate_map(100, 40);
-  FakeConsole fake;
-  draw_map(fake.console(), map, 0, View{-15, 2});
-  TerminalScreen screen;
-  screen.feed(fake.output());
-  for (int row = 2; row <= 24; ++row) {
-    for (int column = 2; column <= 16; ++column)
-      EXPECT_TRUE(shows_blank(screen, row, column, 16, 16));
-  }
-  EXPECT_TRUE(shows_map_cell(screen, 2, 17, 0, 2));
-  EXPECT_TRUE(shows_map_cell(screen, 24, 70, 53, 24));
-  EXPECT_TRUE(shows_map_cell(screen, 13, 36, 19, 13)) << "the player's starting cell";
-}
-
-TEST(DrawMap, BlankBandsGoOutTopLeftRightBottomInThatOrder) {
-  // View (-5, -3) writes the top band, then the left band, then the map.
-  const MapData map = coordinate_map(100, 40);
-  FakeConsole fake;
-  draw_map(fake.console(), map, 0, View{-5, -3});
-  const std::string out = fake.output();
-  EXPECT_EQ(out.find("\x1b[2;2H"), 0u) << "the top band starts at the top-left cell";
-  EXPECT_LT(out.find("\x1b[4;70H"), out.find("\x1b[5;2H")) << "top band before left band";
-  EXPECT_LT(out.find("\x1b[24;6H"), out.find("\x1b[5;7H")) << "left band before the map";
-  EXPECT_NE(out.find("\x1b[5;7H\x1b[48;5;100m\x1b[38;5;20ma"), std::string::npos)
-      << "map cell (0, 0) at row 5, column 7, in its own colours and character";
-
-  FakeConsole right_and_bottom;
-  draw_map(right_and_bottom.console(), map, 0, View{65, 28});
-  const std::string edges = right_and_bottom.output();
-  EXPECT_EQ(edges.find("\x1b[2;37H"), 0u) << "the right band comes first";
-  EXPECT_LT(edges.find("\x1b[24;70H"), edges.find("\x1b[14;2H")) << "right band before bottom";
-  EXPECT_LT(edges.find("\x1b[24;36H"), edges.find("\x1b[2;2H")) << "bottom band before the map";
-}
-
-TEST(DrawMap, ViewsBeyondTheMapDrawOnlyInsideTheViewport) {
-  // Views the level check keeps the game from reaching still draw each viewport cell once and
-  // never read outside the map.
-  const std::vector<ViewCase> cases = {
-      {69, 23, {69, 0}},  {69, 23, {0, 23}},  {69, 23, {200, 100}},
-      {69, 23, {-70, 0}}, {69, 23, {0, -24}}, {69, 23, {-500, -500}},
-  };
-  for (const ViewCase& c : cases) expect_viewport_correspondence(c);
-}
-
-TEST(DrawPlayer, WritesTheMarkerByteForByteAndParksTheCursor) {
-  FakeConsole fake;
-  draw_player(fake.console(), 0, 0);
-  ASSERT_EQ(fake.flushes().size(), 1u);
-  EXPECT_EQ(fake.output(), "\x1b[13;36H\x1b[48;5;160m\x1b[38;5;255mX\x1b[25;71H");
-}
-
-TEST(DrawPlayer, MarkerStandsAtItsOffsetFromTheHomeCell) {
-  struct Offset {
-    int dx, dy, row, column;
-  };
-  for (const Offset& o : {Offset{0, 0, 13, 36}, Offset{-30, 0, 13, 6}, Offset{30, 0, 13, 66},
-                          Offset{0, -10, 3, 36}, Offset{0, 10, 23, 36}}) {
+TEST(DrawMap, EveryViewportCellIsDrawnOnceWithTheMapCellTheViewPutsThere) {
+  // On a 100 x 40 map: the start of the game; the player on the map's first and last column and
+  // row; the four corners. On a map of the viewport's size: at (0, 0) and one column on; then
+  // views the level check keeps the game from reaching, which still draw inside the viewport.
+  const std::tuple<int, int, View> cases[] = {
+      {100, 40, {-15, 2}}, {100, 40, {-34, 5}},   {100, 40, {65, 5}},    {100, 40, {10, -11}},
+      {100, 40, {10, 28}}, {100, 40, {-34, -11}}, {100, 40, {65, -11}},  {100, 40, {-34, 28}},
+      {100, 40, {65, 28}}, {69, 23, {0, 0}},      {69, 23, {1, 0}},      {69, 23, {69, 0}},
+      {69, 23, {0, 23}},   {69, 23, {-70, 0}},    {69, 23, {-500, -500}}};
+  for (const auto& [width, height, view] : cases) {
+    SCOPED_TRACE(testing::Message() << width << 'x' << height << " at " << view.x << ',' << view.y);
     FakeConsole fake;
-    draw_player(fake.console(), o.dx, o.dy);
+    draw_map(fake.console(), coordinate_map(width, height), 0, view);
+    ASSERT_EQ(fake.flushes().size(), 1u);
+    auto positions = cursor_positions(fake.output());
+    EXPECT_EQ(positions.size(), 69u * 23u + 1u) << "only the viewport and the parking position";
     TerminalScreen screen;
     screen.feed(fake.output());
-    EXPECT_EQ(screen.character(o.row, o.column), 'X') << o.dx << ',' << o.dy;
-    EXPECT_EQ(screen.foreground(o.row, o.column), 255);
-    EXPECT_EQ(screen.background(o.row, o.column), 160);
-    EXPECT_EQ(screen.cursor_row(), 25);
-    EXPECT_EQ(screen.cursor_column(), 71);
+    for (int row = 2; row <= 24; ++row) {
+      for (int column = 2; column <= 70; ++column) {
+        const int x = view.x + column - 2, y = view.y + row - 2;
+        EXPECT_EQ((positions[{row, column}]), 1) << row << ',' << column;
+        EXPECT_TRUE(x >= 0 && x < width && y >= 0 && y < height
+                        ? shows_map_cell(screen, row, column, x, y)
+                        : shows_text(screen, row, column, " ", 0, 16))
+            << row << ',' << column;
+      }
+    }
+    EXPECT_EQ(cursor(screen), parked);
   }
 }
 
-TEST(DrawPlayer, MarkerTenRowsUpVanishesUnderThePrompt) {
+TEST(DrawMap, BlankBandsGoOutTopLeftRightBottomThenTheMapCells) {
+  // Per view: the first and last cell of each band, then the first map cell, in writing order.
+  const std::pair<View, std::vector<std::string>> cases[] = {
+      {{-5, -3}, {"2;2", "4;70", "5;2", "24;6", "5;7"}},
+      {{65, 28}, {"2;37", "24;70", "14;2", "24;36", "2;2"}}};
+  for (const auto& [view, in_order] : cases) {
+    FakeConsole fake;
+    draw_map(fake.console(), coordinate_map(100, 40), 0, view);
+    std::vector<std::size_t> at;
+    for (const std::string& cell : in_order) at.push_back(fake.output().find("\x1b[" + cell + "H"));
+    EXPECT_EQ(at.front(), 0u) << view.x << ',' << view.y;
+    EXPECT_TRUE(std::is_sorted(at.begin(), at.end())) << view.x << ',' << view.y;
+  }
+}
+
+TEST(DrawPlayer, MarkerStandsAtItsOffsetFromTheHomeCellAndHidesUnderThePrompt) {
+  FakeConsole home;
+  draw_player(home.console(), 0, 0);
+  EXPECT_EQ(home.flushes(),
+            std::vector<std::string>{"\x1b[13;36H\x1b[48;5;160m\x1b[38;5;255mX\x1b[25;71H"});
+  // dx, dy and where the marker then stands; ten rows up it is under the prompt's lower row.
+  const std::tuple<int, int, int, int> offsets[] = {
+      {-30, 0, 13, 6}, {30, 0, 13, 66}, {0, 10, 23, 36}, {0, -10, 3, 36}};
+  for (const auto& [dx, dy, row, column] : offsets) {
+    FakeConsole fake;
+    draw_player(fake.console(), dx, dy);
+    TerminalScreen screen;
+    screen.feed(fake.output());
+    EXPECT_TRUE(shows_text(screen, row, column, "X", 255, 160)) << dx << ',' << dy;
+    reset_console(fake.console());
+    screen.feed(fake.flushes().back());
+    EXPECT_EQ(screen.character(row, column), row == 3 ? '=' : 'X') << dx << ',' << dy;
+  }
+}
+
+// Whether every cell of rows top..bottom, columns left..right is a blank in the frame's colour.
+bool covered(const TerminalScreen& screen, int top, int bottom, int left, int right) {
+  for (int row = top; row <= bottom; ++row) {
+    if (!shows_text(screen, row, left, std::string(right - left + 1, ' '), 0, 235)) return false;
+  }
+  return true;
+}
+
+TEST(LevelFadeout, ClosesTheViewportFromBothSidesIn35FramesOf20Ms) {
   FakeConsole fake;
-  draw_player(fake.console(), 0, -10);
-  reset_console(fake.console());
+  clear_recorded_waits();
+  level_fadeout(fake.console());
+  EXPECT_EQ(recorded_waits(), std::vector<int>(35, 20));
+  ASSERT_EQ(fake.flushes().size(), 35u);
   TerminalScreen screen;
-  screen.feed(fake.output());
-  EXPECT_EQ(screen.character(3, 36), '=');
-  EXPECT_EQ(screen.background(3, 36), 235);
+  for (int frame = 0; frame < 35; ++frame) {
+    screen.feed(fake.flushes()[frame]);
+    for (int column = 1; column <= 71; ++column) {  // never the frame's columns 1 and 71
+      const bool closed =
+          column >= 2 && column <= 70 && (column <= 2 + frame || column >= 70 - frame);
+      EXPECT_EQ(covered(screen, 2, 24, column, column), closed) << frame << ", " << column;
+    }
+    EXPECT_EQ(cursor(screen), parked);
+  }
+  auto last_frame = cursor_positions(fake.flushes().back());
+  for (int row = 2; row <= 24; ++row) EXPECT_EQ((last_frame[{row, 36}]), 2) << "column 36 twice";
+}
+
+TEST(RevealLevel, OpensTheNewLevelFromTheMiddleRowIn12FramesOf70Ms) {
+  const View view{20, 8};
+  FakeConsole fake;
+  clear_recorded_waits();
+  reveal_level(fake.console(), coordinate_map(100, 40), 0, view);
+  EXPECT_EQ(recorded_waits(), std::vector<int>(12, 70));
+  ASSERT_EQ(fake.flushes().size(), 24u) << "each frame: the map, then the covering bands";
+  TerminalScreen screen;
+  for (int frame = 0; frame < 12; ++frame) {
+    screen.feed(fake.flushes()[2 * frame] + fake.flushes()[2 * frame + 1]);
+    for (int row = 2; row <= 24; ++row) {
+      const bool closed = row <= 13 - frame || row >= 13 + frame;
+      EXPECT_EQ(covered(screen, row, row, 2, 70), closed) << frame << ", row " << row;
+      EXPECT_FALSE(covered(screen, row, row, 1, 1) || covered(screen, row, row, 71, 71));
+      for (int column = 2; column <= 70 && !closed; ++column) {
+        EXPECT_TRUE(shows_map_cell(screen, row, column, view.x + column - 2, view.y + row - 2))
+            << frame << ": " << row << ',' << column;
+      }
+    }
+    EXPECT_EQ(cursor(screen), parked);
+  }
 }
 
 }  // namespace
