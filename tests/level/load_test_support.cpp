@@ -1,47 +1,43 @@
 #include "level/load_test_support.h"
 
-#include <filesystem>
-#include <stdexcept>
+#include <tuple>
 
-#include "support/run_program.h"
+#include "level/load_error.h"
 
-ScratchDirectory::ScratchDirectory() : path_(make_temporary_directory()) {}
-
-ScratchDirectory::~ScratchDirectory() {
-  std::filesystem::remove_all(path_);
+bool operator==(const RoomTransition& a, const RoomTransition& b) {
+  return std::tie(a.level, a.x, a.y) == std::tie(b.level, b.x, b.y);
 }
 
-std::string ScratchDirectory::write(const std::string& name, const std::string& contents) const {
-  write_file(path_of(name), contents);
-  return path_of(name);
+bool operator==(const DialogueTable& a, const DialogueTable& b) {
+  return std::tie(a.first_text, a.second_text, a.number, a.flag) ==
+         std::tie(b.first_text, b.second_text, b.number, b.flag);
 }
 
-LoadOutput::LoadOutput() : file_(open_memstream(&buffer_, &size_)) {
-  if (file_ == nullptr) throw std::runtime_error("cannot open an in-memory stream");
+bool operator==(const ObstructionTable& a, const ObstructionTable& b) {
+  return a.text == b.text && a.cleared == b.cleared;
 }
 
-LoadOutput::~LoadOutput() {
-  std::fclose(file_);
-  std::free(buffer_);
+bool operator==(const MapData& a, const MapData& b) {
+  const auto members = [](const MapData& m) {
+    return std::tie(m.fg_layer, m.bg_layer, m.collision_layer, m.content, m.width, m.height,
+                    m.transitions, m.problems, m.infos, m.obstructions);
+  };
+  return members(a) == members(b);
 }
 
-std::string LoadOutput::text() {
-  std::fflush(file_);
-  return std::string(buffer_, size_);
-}
-
-namespace {
-
-std::string on_stream(const LoadError& error, MessageStream stream) {
-  return error.stream() == stream ? error.what() : "(not on this stream)";
-}
-
-}  // namespace
-
-std::string on_standard_output(const LoadError& error) {
-  return on_stream(error, MessageStream::standard_output);
-}
-
-std::string on_standard_error(const LoadError& error) {
-  return on_stream(error, MessageStream::standard_error);
+std::string LoadTest::shown(const std::function<void(std::FILE*)>& load) {
+  char* buffer = nullptr;
+  std::size_t size = 0;
+  std::FILE* out = open_memstream(&buffer, &size);
+  std::string refusal;
+  try {
+    load(out);
+  } catch (const LoadError& error) {
+    refusal = error.stream() == MessageStream::standard_error ? "stderr: " : "";
+    refusal += error.what();
+  }
+  std::fclose(out);
+  std::string seen(buffer, size);
+  std::free(buffer);
+  return seen + refusal;
 }

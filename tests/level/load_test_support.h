@@ -1,90 +1,64 @@
-// Helpers for the loading tests: a directory of level files that disappears after the test, an
-// in-memory stream for the loading reports, and catching the refusal of a load.
+// Helpers for the loading tests: level files written to a directory of the test's own, read
+// in-process, and everything a player would see of the load.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <string>
 
-#include "level/load_error.h"
+#include "level/map_data.h"
+#include "support/run_program.h"
 
-// A fresh temporary directory, removed with everything in it when the test ends.
-class ScratchDirectory {
- public:
-  ScratchDirectory();
-  ~ScratchDirectory();
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+// Loaded data compares member by member, so whole tables and worlds can be expected at once.
+bool operator==(const RoomTransition& a, const RoomTransition& b);
+bool operator==(const DialogueTable& a, const DialogueTable& b);
+bool operator==(const ObstructionTable& a, const ObstructionTable& b);
+bool operator==(const MapData& a, const MapData& b);
 
-  const std::string& path() const { return path_; }
+// A refusal as the player sees it.
+inline std::string oopsie(const std::string& what) {
+  return "(;^_^) Oopsie! " + what + "\n";
+}
 
-  // Writes `contents` byte for byte to the file `name` in the directory; returns its path.
-  std::string write(const std::string& name, const std::string& contents) const;
+// Files to read, each with what a player must see of reading it.
+using Cases = std::vector<std::pair<std::string, std::string>>;
 
-  // The path of `name` in the directory; the file need not exist.
-  std::string path_of(const std::string& name) const { return path_ + "/" + name; }
+class LoadTest : public ::testing::Test {
+ protected:
+  LoadTest() : directory_(make_temporary_directory()) {}
+  ~LoadTest() override { std::filesystem::remove_all(directory_); }
 
- private:
-  std::string path_;
-};
+  // The path of `name` in the test's directory, which is removed when the test ends.
+  std::string path(const std::string& name = "level.file") const { return directory_ + "/" + name; }
+  std::string loading() const { return "Loading " + path() + "\n"; }
 
-// The stream that a loader prints its reports to, kept in memory.
-class LoadOutput {
- public:
-  LoadOutput();
-  ~LoadOutput();
-  LoadOutput(const LoadOutput&) = delete;
-  LoadOutput& operator=(const LoadOutput&) = delete;
+  // What a player sees of `load(out)`: every report it prints to `out`, then the message of its
+  // refusal if it throws one; a message that belongs on standard error follows "stderr: ".
+  std::string shown(const std::function<void(std::FILE*)>& load);
 
-  std::FILE* file() { return file_; }
-
-  // Everything printed so far.
-  std::string text();
-
- private:
-  char* buffer_ = nullptr;
-  std::size_t size_ = 0;
-  std::FILE* file_;
-};
-
-// Runs `load` and returns the LoadError it throws; fails the test if `load` returns.
-template <class Load>
-LoadError load_error_of(Load&& load) {
-  try {
-    load();
-  } catch (const LoadError& error) {
-    return error;
+  // Writes each case's contents to path() and reads it with `read`: a player must see `before`
+  // and then the case's text.
+  template <class Read>
+  void expect_shown(Read read, const Cases& cases, const std::string& before) {
+    for (const auto& [contents, seen] : cases) {
+      write_file(path(), contents);
+      EXPECT_EQ(shown([&](std::FILE* out) { read(path(), out); }), before + seen)
+          << contents.substr(0, 60);
+    }
   }
-  ADD_FAILURE() << "the load was not refused";
-  return LoadError("(not refused)", MessageStream::standard_output);
-}
 
-// Writes `contents` to the file `name` in `directory`, reads it with `read` (path, stream) and
-// returns what `read` returned, after checking that it printed `reports` and nothing else.
-template <class Read>
-auto read_written_file(const ScratchDirectory& directory, const std::string& name,
-                       const std::string& contents, Read&& read, const std::string& reports) {
-  const std::string path = directory.write(name, contents);
-  LoadOutput out;
-  auto result = read(path, out.file());
-  EXPECT_EQ(out.text(), reports);
-  return result;
-}
+  // Writes `contents` to path() and returns what `read` makes of it; the read must succeed.
+  template <class Read>
+  auto load(Read read, const std::string& contents) {
+    decltype(read(path(), nullptr)) result{};
+    write_file(path(), contents);
+    const std::string seen = shown([&](std::FILE* out) { result = read(path(), out); });
+    EXPECT_EQ(seen.find("Oopsie"), std::string::npos) << seen;
+    return result;
+  }
 
-// The same for a file that `read` must refuse: returns the LoadError, after checking that
-// `reports` were printed before it and nothing after.
-template <class Read>
-LoadError refusal_of_written_file(const ScratchDirectory& directory, const std::string& name,
-                                  const std::string& contents, Read&& read,
-                                  const std::string& reports) {
-  const std::string path = directory.write(name, contents);
-  LoadOutput out;
-  const LoadError error = load_error_of([&] { read(path, out.file()); });
-  EXPECT_EQ(out.text(), reports);
-  return error;
-}
-
-// The text of a refusal on standard output and on standard error, for EXPECT_EQ.
-std::string on_standard_output(const LoadError& error);
-std::string on_standard_error(const LoadError& error);
+  const std::string directory_;
+};
