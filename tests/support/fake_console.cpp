@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
-#include <stdexcept>
 
 FakeConsole::FakeConsole(std::string input)
     : input_(std::move(input)), output_buffer_(std::size_t{1} << 20) {
   console_.in = fopencookie(this, "r", {&FakeConsole::read_input, nullptr, nullptr, nullptr});
   console_.out = fopencookie(this, "w", {nullptr, &FakeConsole::write_output, nullptr, nullptr});
-  if (console_.in == nullptr || console_.out == nullptr)
-    throw std::runtime_error("cannot open the fake console's streams");
-  // Unbuffered input, so remaining_input() is exactly what the game has not read yet.
+  // Unbuffered input, so remaining_input() is exactly what the game has not read yet and every
+  // line start is seen.
   std::setvbuf(console_.in, nullptr, _IONBF, 0);
   // Like the game's standard output: one write per flush.
   std::setvbuf(console_.out, output_buffer_.data(), _IOFBF, output_buffer_.size());
@@ -28,8 +26,13 @@ std::string FakeConsole::output() const {
 
 ssize_t FakeConsole::read_input(void* self, char* buffer, size_t size) {
   auto* fake = static_cast<FakeConsole*>(self);
-  const std::size_t count = std::min(size, fake->input_.size() - fake->read_position_);
-  std::memcpy(buffer, fake->input_.data() + fake->read_position_, count);
+  const std::size_t at = fake->read_position_;
+  if ((at == 0 || fake->input_[at - 1] == '\n') && fake->last_line_start_noted_ != at) {
+    fake->flushes_at_line_reads_.push_back(fake->flushes_.size());
+    fake->last_line_start_noted_ = at;
+  }
+  const std::size_t count = std::min(size, fake->input_.size() - at);
+  std::memcpy(buffer, fake->input_.data() + at, count);
   fake->read_position_ += count;
   return static_cast<ssize_t>(count);
 }

@@ -30,12 +30,19 @@ class FakeConsole {
   // The input not yet read.
   std::string remaining_input() const { return input_.substr(read_position_); }
 
+  // For every line the game began to read (an attempt at the end of input included), the number
+  // of flushes the terminal had received by then: what the player saw while typing that line.
+  // Counts flushes since the last clear_output().
+  const std::vector<std::size_t>& flushes_at_line_reads() const { return flushes_at_line_reads_; }
+
  private:
   static ssize_t read_input(void* self, char* buffer, size_t size);
   static ssize_t write_output(void* self, const char* buffer, size_t size);
 
   std::string input_;
   std::size_t read_position_ = 0;
+  std::size_t last_line_start_noted_ = std::string::npos;
+  std::vector<std::size_t> flushes_at_line_reads_;
   std::vector<std::string> flushes_;
   std::vector<char> output_buffer_;
   Console console_{};

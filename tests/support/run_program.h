@@ -12,7 +12,7 @@ struct ProgramRun {
 };
 
 // Runs `program` with no arguments in `working_directory`, with `input` as its standard input.
-// Gives up (and fails the run) after `timeout_seconds`.
+// Ends the program (exit_status -1) if it runs longer than `timeout_seconds`.
 ProgramRun run_program(const std::string& program, const std::string& working_directory,
                        const std::string& input, int timeout_seconds = 60);
 

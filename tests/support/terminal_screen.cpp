@@ -12,14 +12,18 @@ VTermScreenCell cell_at(VTermScreen* screen, int row, int column) {
 
 int palette_index(const VTermColor& colour) {
   if (VTERM_COLOR_IS_DEFAULT_FG(&colour) || VTERM_COLOR_IS_DEFAULT_BG(&colour)) return -1;
-  if (VTERM_COLOR_IS_INDEXED(&colour)) return colour.indexed.idx;
-  return -2;  // a direct RGB colour: the game never sends one
+  return VTERM_COLOR_IS_INDEXED(&colour) ? colour.indexed.idx : -2;  // the game sends no RGB
+}
+
+VTermPos cursor(VTerm* vterm) {
+  VTermPos position{};
+  vterm_state_get_cursorpos(vterm_obtain_state(vterm), &position);
+  return position;
 }
 
 }  // namespace
 
-TerminalScreen::TerminalScreen(int rows, int columns)
-    : rows_(rows), columns_(columns), vterm_(vterm_new(rows, columns)) {
+TerminalScreen::TerminalScreen(int rows, int columns) : vterm_(vterm_new(rows, columns)) {
   vterm_set_utf8(vterm_, 1);
   screen_ = vterm_obtain_screen(vterm_);
   vterm_screen_reset(screen_, 1);
@@ -58,13 +62,9 @@ int TerminalScreen::background(int row, int column) const {
 }
 
 int TerminalScreen::cursor_row() const {
-  VTermPos position{};
-  vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &position);
-  return position.row + 1;
+  return cursor(vterm_).row + 1;
 }
 
 int TerminalScreen::cursor_column() const {
-  VTermPos position{};
-  vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &position);
-  return position.col + 1;
+  return cursor(vterm_).col + 1;
 }

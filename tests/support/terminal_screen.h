@@ -30,12 +30,7 @@ class TerminalScreen {
   int cursor_row() const;
   int cursor_column() const;
 
-  int rows() const { return rows_; }
-  int columns() const { return columns_; }
-
  private:
-  int rows_;
-  int columns_;
   VTerm* vterm_;
   VTermScreen* screen_;
 };
