@@ -2,6 +2,8 @@
 // naming the level, the cell and the code, and accepts data that merely looks odd.
 #include "level/level_check.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "level/load_error.h"
@@ -9,156 +11,81 @@
 
 namespace {
 
-// A two-level world using every kind of code, every entry present and every transition sound.
-std::vector<TestLevel> sound_world() {
-  TestLevel first = walled_level();
-  place_codes(first, 20, 5, {".=>?i*#"}, {{'=', 49}, {'>', 50}, {'?', 100}, {'i', 200}});
-  first.obstructions = {"gate"};
-  first.transitions = {{1, 99, 39}};
-  first.problems = {{"question", "solved", 3}};
-  first.infos = {{"locked", "unlocked", 1}};
-  TestLevel second = walled_level(100, 40);
-  place_codes(second, 1, 1, {">"}, {{'>', 50}});
-  second.transitions = {{0, 0, 0}};
-  return {first, second};
+using World = std::vector<TestLevel>;
+// A change to the sound world, and the refusal between "(;^_^) Oopsie! Level " and "!\n" ("" if
+// the changed world is accepted).
+using Case = std::pair<std::function<void(World&)>, std::string>;
+
+// Two levels using every kind of code, with odd but playable data: level 0 holds codes 49, 50,
+// 100, 200, 254 and 255 on cells (21..26, 5), one obstruction, one transition and two problems
+// and information entries; level 1 code 50 on (1, 1) and only unused entries besides.
+World sound_world() {
+  World world = {walled_level(), walled_level(100, 40)};
+  for (int k = 0; k < 6; ++k)
+    world[0].codes[5][21 + k] = std::vector{49, 50, 100, 200, 254, 255}[k];
+  world[0].obstructions = {"gate"};
+  world[0].transitions = {{1, 99, 39}};
+  world[0].problems = {{"never answered", "", -5}, {"unused", "", 1}};
+  world[0].infos = {{"never opens", "", 1000}, {"unused", "", 0}};
+  world[1].codes[1][1] = 50;
+  world[1].transitions = {{0, 0, 0}, {7, -3, 500}};  // lands on the wall at the corner
+  world[1].obstructions = {"unused"};
+  world[1].problems = {{"", "", 0}};
+  return world;
 }
 
-// The message check_level_data refuses `levels` with, or "" if it accepts them.
-std::string refusal(const std::vector<TestLevel>& levels) {
-  try {
-    check_level_data(make_map_data(levels));
-  } catch (const LoadError& error) {
-    EXPECT_EQ(error.stream(), MessageStream::standard_output);
-    return error.what();
+Case code(int code, const std::string& fault) {  // on cell (4, 7) of level 0
+  return {[code](World& w) { w[0].codes[7][4] = code; },
+          "0, cell (4, 7): code " + std::to_string(code) + ' ' + fault};
+}
+
+Case target(RoomTransition target, const std::string& fault) {  // of cell (22, 5) of level 0
+  return {[target](World& w) { w[0].transitions[0] = target; },
+          "0, cell (22, 5): code 50 " + fault};
+}
+
+TEST(CheckLevelData, RefusesTheFirstCellTheGameCouldNotPlay) {
+  const std::vector<Case> cases = {
+      {[](World&) {}, ""},
+      code(256, "is not a cell code (0 to 255)"),
+      code(-1, "is not a cell code (0 to 255)"),
+      code(48, "names obstruction 1, but the level has only 1 obstruction"),
+      code(51, "names room transition 1, but the level has only 1 room transition"),
+      code(102, "names problem 2, but the level has only 2 problems"),
+      code(202, "names information entry 2, but the level has only 2 information entries"),
+      code(201, "unlocks obstruction 1, but the level has only 1 obstruction"),
+      {[](World& w) { w[0].problems.clear(); },
+       "0, cell (23, 5): code 100 names problem 0, but the level has no problems"},
+      target({2, 5, 5}, "leads to level 2, but the world has only levels 0 to 1"),
+      target({-1, 5, 5}, "leads to level -1, but the world has only levels 0 to 1"),
+      {[](World& w) { w.pop_back(); },
+       "0, cell (22, 5): code 50 leads to level 1, but the world has only level 0"},
+      target({1, 100, 5}, "leads to cell (100, 5) of level 1, outside its 100x40 map"),
+      target({1, -1, 5}, "leads to cell (-1, 5) of level 1, outside its 100x40 map"),
+      target({1, 5, 40}, "leads to cell (5, 40) of level 1, outside its 100x40 map"),
+      target({1, 5, -1}, "leads to cell (5, -1) of level 1, outside its 100x40 map"),
+      // Measured against the target level's own map.
+      {[](World& w) {
+         w[1].transitions[0] = {0, 69, 0};
+       },
+       "1, cell (1, 1): code 50 leads to cell (69, 0) of level 0, outside its 69x23 map"},
+      {[](World& w) {  // levels in order, each row by row
+         w[1].codes[0][0] = 300, w[0].codes[9][2] = 300, w[0].codes[8][60] = 301;
+       },
+       "0, cell (60, 8): code 301 is not a cell code (0 to 255)"},
+  };
+  for (const auto& [change, refusal] : cases) {
+    World world = sound_world();
+    change(world);
+    std::string message;
+    try {
+      check_level_data(make_map_data(world));
+    } catch (const LoadError& error) {
+      EXPECT_EQ(error.stream(), MessageStream::standard_output) << error.what();
+      message = error.what();
+    }
+    EXPECT_EQ(message, refusal.empty() ? "" : "(;^_^) Oopsie! Level " + refusal + "!\n");
   }
-  return "";
-}
-
-// The sound world with `code` on cell (4, 7) of level 0.
-std::string refusal_of_code(int code, std::vector<TestLevel> levels = sound_world()) {
-  levels[0].codes[7][4] = code;
-  return refusal(levels);
-}
-
-TEST(CheckLevelData, AcceptsASoundWorld) {
-  EXPECT_EQ(refusal(sound_world()), "");
-}
-
-TEST(CheckLevelData, AcceptsDataThatMerelyLooksOdd) {
-  std::vector<TestLevel> levels = sound_world();
-  levels[0].problems[0].number = -5;              // can never be answered
-  levels[0].infos[0].number = 1000;               // can never open
-  levels[0].transitions.push_back({7, -3, 500});  // unused entries are never followed
-  levels[0].obstructions.push_back("unused");
-  levels[1].problems = {{"", "", 0}};
-  levels[1].transitions[0] = {0, 0, 0};  // lands on the wall at the corner: odd, but on the map
-  EXPECT_EQ(refusal(levels), "");
-}
-
-TEST(CheckLevelData, RefusesCodesOutsideZeroTo255) {
-  EXPECT_EQ(refusal_of_code(256),
-            "(;^_^) Oopsie! Level 0, cell (4, 7): code 256 is not a cell code (0 to 255)!\n");
-  EXPECT_EQ(refusal_of_code(-1),
-            "(;^_^) Oopsie! Level 0, cell (4, 7): code -1 is not a cell code (0 to 255)!\n");
-}
-
-TEST(CheckLevelData, RefusesCodesNamingAnEntryTheLevelLacks) {
-  EXPECT_EQ(refusal_of_code(48),
-            "(;^_^) Oopsie! Level 0, cell (4, 7): code 48 names obstruction 1, but the level has "
-            "only 1 obstruction!\n");
-  EXPECT_EQ(refusal_of_code(51),
-            "(;^_^) Oopsie! Level 0, cell (4, 7): code 51 names room transition 1, but the level "
-            "has only 1 room transition!\n");
-  EXPECT_EQ(refusal_of_code(201),
-            "(;^_^) Oopsie! Level 0, cell (4, 7): code 201 names information entry 1, but the "
-            "level has only 1 information entry!\n");
-
-  std::vector<TestLevel> levels = sound_world();
-  levels[0].problems.push_back({"another", "solved", 4});
-  EXPECT_EQ(refusal_of_code(103, levels),
-            "(;^_^) Oopsie! Level 0, cell (4, 7): code 103 names problem 3, but the level has only "
-            "2 problems!\n");
-  levels[0].problems.clear();  // the problem cell of the sound world is now the first fault
-  EXPECT_EQ(refusal(levels),
-            "(;^_^) Oopsie! Level 0, cell (23, 5): code 100 names problem 0, but the level has no "
-            "problems!\n");
-}
-
-TEST(CheckLevelData, ChecksTheFarEndsOfEveryTable) {
-  std::vector<TestLevel> levels = sound_world();
-  levels[0].obstructions.assign(54, "gate");
-  levels[0].transitions.assign(50, {1, 5, 5});
-  levels[0].problems.assign(100, {"q", "a", 1});
-  levels[0].infos.assign(54, {"locked", "open", 0});
-  place_codes(
-      levels[0], 1, 1, {"abcdefgh"},
-      {{'a', 1}, {'b', 49}, {'c', 50}, {'d', 99}, {'e', 100}, {'f', 199}, {'g', 200}, {'h', 253}});
-  EXPECT_EQ(refusal(levels), "");
-  levels[0].infos.assign(53, {"locked", "open", 0});
-  EXPECT_EQ(refusal(levels),
-            "(;^_^) Oopsie! Level 0, cell (8, 1): code 253 names information entry 53, but the "
-            "level has only 53 information entries!\n");
-}
-
-TEST(CheckLevelData, RefusesAnInformationEntryWithoutTheGateItOpens) {
-  std::vector<TestLevel> levels = sound_world();
-  levels[0].infos.push_back({"locked", "unlocked", 0});
-  EXPECT_EQ(refusal_of_code(201, levels),
-            "(;^_^) Oopsie! Level 0, cell (4, 7): code 201 unlocks obstruction 1, but the level "
-            "has only 1 obstruction!\n");
-  levels[0].obstructions.clear();
-  levels[0].codes[5][21] = 0;  // no gate cell left, but the information cell still needs one
-  EXPECT_EQ(refusal(levels),
-            "(;^_^) Oopsie! Level 0, cell (24, 5): code 200 unlocks obstruction 0, but the level "
-            "has no obstructions!\n");
-}
-
-TEST(CheckLevelData, RefusesATransitionToALevelThatDoesNotExist) {
-  std::vector<TestLevel> levels = sound_world();
-  levels[0].transitions[0].level = 2;
-  EXPECT_EQ(refusal(levels),
-            "(;^_^) Oopsie! Level 0, cell (22, 5): code 50 leads to level 2, but the world has "
-            "only levels 0 to 1!\n");
-  levels[0].transitions[0].level = -1;
-  EXPECT_EQ(refusal(levels),
-            "(;^_^) Oopsie! Level 0, cell (22, 5): code 50 leads to level -1, but the world has "
-            "only levels 0 to 1!\n");
-
-  TestLevel alone = walled_level();
-  alone.codes[13][20] = 50;
-  alone.transitions = {{1, 5, 5}};
-  EXPECT_EQ(refusal({alone}),
-            "(;^_^) Oopsie! Level 0, cell (20, 13): code 50 leads to level 1, but the world has "
-            "only level 0!\n");
-}
-
-TEST(CheckLevelData, RefusesATransitionToACellOutsideItsLevelsMap) {
-  const std::vector<std::pair<int, int>> outside = {{100, 5}, {-1, 5}, {5, 40}, {5, -1}};
-  for (const auto& [x, y] : outside) {
-    std::vector<TestLevel> levels = sound_world();
-    levels[0].transitions[0] = {1, x, y};
-    EXPECT_EQ(refusal(levels), "(;^_^) Oopsie! Level 0, cell (22, 5): code 50 leads to cell (" +
-                                   std::to_string(x) + ", " + std::to_string(y) +
-                                   ") of level 1, outside its 100x40 map!\n");
-  }
-  std::vector<TestLevel> levels = sound_world();
-  levels[1].transitions[0] = {0, 69, 0};  // measured against the target level's own map
-  EXPECT_EQ(refusal(levels),
-            "(;^_^) Oopsie! Level 1, cell (1, 1): code 50 leads to cell (69, 0) of level 0, "
-            "outside its 69x23 map!\n");
-}
-
-TEST(CheckLevelData, NamesTheFirstFaultyCellInLevelOrderThenRowByRow) {
-  std::vector<TestLevel> levels = sound_world();
-  levels[1].codes[0][0] = 300;
-  levels[0].codes[9][2] = 300;
-  levels[0].codes[8][60] = 301;
-  EXPECT_EQ(refusal(levels),
-            "(;^_^) Oopsie! Level 0, cell (60, 8): code 301 is not a cell code (0 to 255)!\n");
-  levels[0].codes[8][60] = 0;
-  levels[0].codes[9][2] = 0;
-  EXPECT_EQ(refusal(levels),
-            "(;^_^) Oopsie! Level 1, cell (0, 0): code 300 is not a cell code (0 to 255)!\n");
 }
 
 }  // namespace
