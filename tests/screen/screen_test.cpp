@@ -1,0 +1,489 @@
+// The screen as the player sees it: the frame and the prompt box (byte for byte), the blink and
+// the wait for the player's confirmation; the full-screen pages with their timing; the map
+// viewport at the views the game reaches and beyond, and the player marker; the fade-out and
+// reveal of a level change; and the message panels: their text layout, rise and fall, the
+// information panel, and the problem panel judging its one answer, with the solved text or the
+// WRONG banner.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "screen/frame.h"
+#include "screen/pages.h"
+#include "screen/panels.h"
+#include "screen/title_font.h"
+#include "screen/viewport.h"
+#include "support/fake_console.h"
+#include "support/recording_clock.h"
+#include "support/terminal_screen.h"
+#include "support/test_world.h"
+
+namespace {
+
+// (row, column) -> how often a cursor-position sequence "\e[row;columnH" appears in `bytes`.
+std::map<std::pair<int, int>, int> cursor_positions(const std::string& bytes) {
+  static const std::regex position("\x1b\\[(\\d+);(\\d+)H");
+  std::map<std::pair<int, int>, int> counts;
+  for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), position);
+       it != std::sregex_iterator(); ++it) {
+    ++counts[{std::stoi((*it)[1]), std::stoi((*it)[2])}];
+  }
+  return counts;
+}
+
+// Map cell (x, y) of a coordinate map shows background 100 + x % 100, foreground 20 + y % 100
+// and a letter from x and y, so that every cell on screen tells where it comes from.
+constexpr auto background_of = [](int x) { return 100 + x % 100; };
+constexpr auto foreground_of = [](int y) { return 20 + y % 100; };
+constexpr auto character_of = [](int x, int y) { return char('a' + (x * 7 + y) % 26); };
+
+bool shows_map_cell(const TerminalScreen& screen, int row, int column, int x, int y) {
+  return screen.background(row, column) == background_of(x) &&
+         screen.foreground(row, column) == foreground_of(y) &&
+         screen.character(row, column) == character_of(x, y);
+}
+
+// A one-level coordinate map of width x height cells, with two problems: "What is 3 + 4?" (7)
+// and "The biggest number?" (INT_MAX).
+MapData coordinate_map(int width, int height) {
+  MapData map = make_map_data({walled_level(width, height)});
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      map.bg_layer[0][y][x] = background_of(x);
+      map.fg_layer[0][y][x] = foreground_of(y);
+      map.content[0][y][x] = character_of(x, y);
+    }
+  }
+  map.problems[0] = {{"What is 3 + 4?", "The biggest number?"},
+                     {"Seven, of course.", "The second one."},
+                     {7, INT_MAX},
+                     {0, 0}};
+  return map;
+}
+
+// Whether `text` stands on `row` from `column`, every cell on `background` and every non-blank
+// character in `foreground` (a blank shows no foreground).
+testing::AssertionResult shows_text(const TerminalScreen& screen, int row, int column,
+                                    std::string_view text, int foreground, int background) {
+  const int last = column + static_cast<int>(text.size()) - 1;
+  const std::string shown = screen.text(row, column, last);
+  if (shown != text) return testing::AssertionFailure() << "row " << row << ": \"" << shown << '"';
+  for (int c = column; c <= last; ++c) {
+    if (screen.background(row, c) != background ||
+        (text[c - column] != ' ' && screen.foreground(row, c) != foreground)) {
+      return testing::AssertionFailure() << "colours " << screen.foreground(row, c) << " on "
+                                         << screen.background(row, c) << " at " << row << ',' << c;
+    }
+  }
+  return testing::AssertionSuccess();
+}
+
+std::pair<int, int> cursor(const TerminalScreen& screen) {
+  return {screen.cursor_row(), screen.cursor_column()};
+}
+constexpr std::pair<int, int> parked{25, 71};
+
+// Whether the prompt box is whole and the cursor waits at the input position.
+bool waits_at_prompt(const TerminalScreen& screen) {
+  return screen.text(2, 26, 46) == "\\\\ >>              //" &&
+         screen.text(3, 27, 45) == "\\\\===============//" && cursor(screen) == std::pair(2, 32);
+}
+
+const std::string esc = "\x1b";
+
+TEST(GenerateBorder, WritesEveryFrameRowByteForByteAndFlushesOnce) {
+  FakeConsole fake;
+  generate_border(fake.console());
+  const std::string colours = esc + "[48;5;235m" + esc + "[38;5;30m";
+  std::string frame = esc + "[1;1H" + colours + std::string(24, '#') + esc + "[38;5;36m" +
+                      "\\\\===================//" + colours + std::string(24, '#');
+  for (int row = 2; row <= 24; ++row)
+    frame += esc + "[" + std::to_string(row) + ";1H" + colours + "#" + std::string(69, ' ') + "#";
+  frame += esc + "[25;1H" + colours + std::string(71, '#');
+  EXPECT_EQ(fake.flushes(), std::vector<std::string>{frame});
+}
+
+TEST(BadInput, BlinksARedBarOverColumns32To41TwiceThenRedrawsThePromptByteForByte) {
+  FakeConsole fake;
+  generate_border(fake.console());
+  reset_console(fake.console());
+  TerminalScreen screen;
+  screen.feed(fake.output() + "abcdefghijklm");  // the terminal echoes typing at the cursor
+  EXPECT_TRUE(shows_text(screen, 2, 32, "abcdefghijklm", 36, 235));
+  fake.clear_output();
+  clear_recorded_waits();
+  bad_input(fake.console());
+  EXPECT_EQ(recorded_waits(), std::vector<int>(4, 100));
+  ASSERT_EQ(fake.flushes().size(), 5u) << "four blink steps, then the prompt";
+  for (std::size_t step = 0; step < 4; ++step) {
+    screen.feed(fake.flushes()[step]);
+    const bool red = step % 2 == 0;
+    EXPECT_TRUE(shows_text(screen, 2, 29, ">> ", red ? 203 : 36, 235)) << step;
+    EXPECT_TRUE(shows_text(screen, 2, 32, std::string(10, ' '), 0, red ? 203 : 235)) << step;
+    EXPECT_TRUE(shows_text(screen, 2, 42, "klm", 36, 235)) << "columns 42..44 keep the echo";
+    EXPECT_EQ(cursor(screen), std::pair(2, 42));
+  }
+  const std::string colours = esc + "[48;5;235m" + esc + "[38;5;36m";
+  EXPECT_EQ(fake.flushes()[4], esc + "[2;26H" + colours + "\\\\ >>              " + colours + "//" +
+                                   esc + "[3;27H" + colours + "\\\\===============//" + esc +
+                                   "[2;32H" + colours);
+}
+
+TEST(WaitForOk, OnlyAnEmptyLineOrOkConfirmsAndEveryOtherPieceBlinksOnce) {
+  // Inputs by the blinks they cause. Lines are read in pieces of 11 characters: eleven blink and
+  // then their newline confirms, "ok" as a piece of its own confirms, and a longer line blinks
+  // once a piece. The end of input confirms; otherwise the next command "x" stays in the input.
+  const std::vector<std::string> inputs_by_blinks[] = {
+      {"\nx\n", "ok\nx\n", ""},
+      {"ok \nok\nx\n", " ok\nok\nx\n", "OK\nok\nx\n", "okay\nok\nx\n", "o\nok\nx\n",
+       "abcdefghijk\nx\n", "abcdefghijkok\nx\n", "nope"},
+      {"abcdefghijklmno\n\nx\n"}};
+  for (int blinks = 0; blinks < 3; ++blinks) {
+    for (const std::string& input : inputs_by_blinks[blinks]) {
+      SCOPED_TRACE(testing::PrintToString(input));
+      FakeConsole fake(input);
+      clear_recorded_waits();
+      wait_for_ok(fake.console());
+      EXPECT_EQ(recorded_waits(), std::vector<int>(4 * blinks, 100));
+      EXPECT_EQ(fake.flushes().size(), 5u * blinks) << "each blink redraws the prompt";
+      EXPECT_EQ(fake.remaining_input(), input.ends_with("x\n") ? "x\n" : "");
+    }
+  }
+}
+
+TEST(TitlePage, HoldsTheBlockLetterTitleFor7WaitsOf500MsWithoutReadingInput) {
+  const std::string_view words[] = {title_first_line, title_second_line};
+  EXPECT_EQ(std::string(words[0]) + std::string(words[1]), "QUADRIVANT");
+  FakeConsole fake("r 5\n");
+  clear_recorded_waits();
+  start(fake.console());
+  EXPECT_EQ(recorded_waits(), std::vector<int>(7, 500));
+  EXPECT_EQ(fake.remaining_input(), "r 5\n") << "typing during the title is the first command";
+  TerminalScreen screen;
+  screen.feed(fake.output());
+  // Glyphs of 3 x 5 cells, 4 columns apart, on rows 4..8 and 10..14; a line of n glyphs is
+  // centred on column 36 from column 37 - 2n. Every glyph has ink; all but the narrow I ink
+  // beside their middle column.
+  std::set<std::pair<int, int>> inked_glyphs, wide_glyphs;
+  for (int row = 2; row <= 24; ++row) {
+    for (int column = 2; column <= 70; ++column) {
+      const int line = row < 10 ? 0 : 1, n = static_cast<int>(words[line].size());
+      const int offset = column - (37 - 2 * n);
+      const bool in_glyph = row >= 4 + 6 * line && row <= 8 + 6 * line && offset >= 0 &&
+                            offset < 4 * n && offset % 4 != 3;
+      const bool inked = screen.character(row, column) == '#';
+      EXPECT_TRUE(shows_text(screen, row, column, inked ? "#" : " ", 228, 16));
+      EXPECT_TRUE(!inked || in_glyph) << "ink outside the glyphs at " << row << ',' << column;
+      if (inked) inked_glyphs.insert({line, offset / 4});
+      if (inked && offset % 4 != 1) wide_glyphs.insert({line, offset / 4});
+    }
+  }
+  EXPECT_EQ(inked_glyphs.size(), 10u);
+  EXPECT_EQ(wide_glyphs.size(), 9u);
+}
+
+// Runs `page` reading `input` and checks its waits, what it leaves in the input and the page as
+// the player sees it: `lines` (row, column, text) in 228 on black, nothing else, with or without
+// the prompt over it, and the terminal then left to the shell or not.
+void expect_page(void (*page)(Console&), const std::string& input, const std::vector<int>& waits,
+                 const std::string& left_in_input, bool prompt, bool leaves_terminal,
+                 const std::vector<std::tuple<int, int, std::string>>& lines) {
+  SCOPED_TRACE(std::get<2>(lines.front()));
+  FakeConsole fake(input);
+  clear_recorded_waits();
+  page(fake.console());
+  EXPECT_EQ(recorded_waits(), waits);
+  EXPECT_EQ(fake.remaining_input(), left_in_input);
+  ASSERT_GT(fake.flushes().size(), 1u) << "the page is flushed by itself";
+  // Below the frame, attributes reset, on a fresh line.
+  EXPECT_EQ(fake.flushes().back() == "\x1b[26;1H\x1b[0m\n", leaves_terminal);
+  TerminalScreen screen;
+  for (std::size_t i = 0; i + leaves_terminal < fake.flushes().size(); ++i)
+    screen.feed(fake.flushes()[i]);
+  EXPECT_EQ(waits_at_prompt(screen), prompt);
+  std::vector<std::string> rows(25, std::string(69, ' '));
+  for (const auto& [row, column, text] : lines) rows[row].replace(column - 2, text.size(), text);
+  for (int row = prompt ? 4 : 2; row <= 24; ++row)
+    EXPECT_TRUE(shows_text(screen, row, 2, rows[row], 228, 16));
+}
+
+TEST(Pages, ShowTheirLinesOnBlackForTheirTimeOrUntilConfirmed) {
+  // "help" makes the prompt over the help page blink once.
+  expect_page(help, "help\nok\nr 5\n", std::vector<int>(4, 100), "r 5\n", true, false,
+              {{4, 5, "GENERAL:"},
+               {6, 7, "[quit]  - quits the game"},
+               {7, 7, "[pause] - pauses the game"},
+               {9, 5, "MOVEMENT:"},
+               {11, 7, "[l 7] or [left 7] - move left  a set amount of steps (max 30)"},
+               {12, 7, "[r 1] or [left 1] - move right a set amount of steps (max 30)"},
+               {13, 7, "[u 10] or [up 10] - move up    a set amount of steps (max 10)"},
+               {14, 7, "[d 5] or [down 5] - move down  a set amount of steps (max 10)"},
+               {16, 5, "(inputs are confirmed with ENTER)"},
+               {22, 26, "Press ENTER or [ok] to leave Help screen!"}});
+  expect_page(quit, "more\n", std::vector<int>(3, 500), "more\n", false, true,
+              {{7, 28, "THANKS FOR PLAYING"}});
+  expect_page(finish, "ok\n", {}, "", true, true,
+              {{9, 30, "CONGRATULATIONS!"},
+               {10, 20, "YOU BECAME THE QUADRIVANT"},
+               {22, 36, "Press ENTER or [ok] to Quit!"}});
+}
+
+TEST(DrawMap, EveryViewportCellIsDrawnOnceWithTheMapCellTheViewPutsThere) {
+  // On a 100 x 40 map: the start of the game; the player on the map's first and last column and
+  // row; the four corners. On a map of the viewport's size: at (0, 0) and one column on; then
+  // views the level check keeps the game from reaching, which still draw inside the viewport.
+  const std::tuple<int, int, View> cases[] = {
+      {100, 40, {-15, 2}}, {100, 40, {-34, 5}},   {100, 40, {65, 5}},    {100, 40, {10, -11}},
+      {100, 40, {10, 28}}, {100, 40, {-34, -11}}, {100, 40, {65, -11}},  {100, 40, {-34, 28}},
+      {100, 40, {65, 28}}, {69, 23, {0, 0}},      {69, 23, {1, 0}},      {69, 23, {69, 0}},
+      {69, 23, {0, 23}},   {69, 23, {-70, 0}},    {69, 23, {-500, -500}}};
+  for (const auto& [width, height, view] : cases) {
+    SCOPED_TRACE(testing::Message() << width << 'x' << height << " at " << view.x << ',' << view.y);
+    FakeConsole fake;
+    draw_map(fake.console(), coordinate_map(width, height), 0, view);
+    ASSERT_EQ(fake.flushes().size(), 1u);
+    auto positions = cursor_positions(fake.output());
+    EXPECT_EQ(positions.size(), 69u * 23u + 1u) << "only the viewport and the parking position";
+    TerminalScreen screen;
+    screen.feed(fake.output());
+    for (int row = 2; row <= 24; ++row) {
+      for (int column = 2; column <= 70; ++column) {
+        const int x = view.x + column - 2, y = view.y + row - 2;
+        EXPECT_EQ((positions[{row, column}]), 1) << row << ',' << column;
+        EXPECT_TRUE(x >= 0 && x < width && y >= 0 && y < height
+                        ? shows_map_cell(screen, row, column, x, y)
+                        : shows_text(screen, row, column, " ", 0, 16))
+            << row << ',' << column;
+      }
+    }
+    EXPECT_EQ(cursor(screen), parked);
+  }
+}
+
+TEST(DrawPlayer, WritesTheMarkerAtItsOffsetFromTheHomeCellByteForByte) {
+  // dx, dy and where the marker then stands; ten rows up the prompt's lower row covers it.
+  const std::tuple<int, int, int, int> offsets[] = {
+      {0, 0, 13, 36}, {-30, 0, 13, 6}, {30, 0, 13, 66}, {0, 10, 23, 36}, {0, -10, 3, 36}};
+  for (const auto& [dx, dy, row, column] : offsets) {
+    FakeConsole fake;
+    draw_player(fake.console(), dx, dy);
+    reset_console(fake.console());
+    EXPECT_EQ(fake.flushes().front(), "\x1b[" + std::to_string(row) + ';' + std::to_string(column) +
+                                          "H\x1b[48;5;160m\x1b[38;5;255mX\x1b[25;71H");
+    TerminalScreen screen;
+    screen.feed(fake.output());
+    EXPECT_EQ(screen.character(row, column), row == 3 ? '=' : 'X') << "with the prompt drawn";
+  }
+}
+
+TEST(LevelChange, FadeOutClosesTheViewportFromBothSidesThenTheRevealOpensItFromTheMiddle) {
+  const View view{20, 8};
+  FakeConsole fake;
+  clear_recorded_waits();
+  level_fadeout(fake.console());
+  reveal_level(fake.console(), coordinate_map(100, 40), 0, view);
+  std::vector<int> waits(35, 20);
+  waits.insert(waits.end(), 12, 70);
+  EXPECT_EQ(recorded_waits(), waits);
+  ASSERT_EQ(fake.flushes().size(), 35u + 2 * 12) << "a reveal frame: the map, then the bands";
+  // The cover: blanks in the frame's colour. The fade-out never covers columns 1 and 71.
+  TerminalScreen screen;
+  for (int frame = 0; frame < 35; ++frame) {
+    screen.feed(fake.flushes()[frame]);
+    for (int row = 2; row <= 24; ++row) {
+      for (int column = 1; column <= 71; ++column) {
+        const int from_middle = std::abs(column - 36);  // 34 at columns 2 and 70
+        EXPECT_EQ(bool(shows_text(screen, row, column, " ", 0, 235)),
+                  from_middle >= 34 - frame && from_middle <= 34)
+            << frame << ": " << row << ',' << column;
+      }
+    }
+    EXPECT_EQ(cursor(screen), parked);
+  }
+  for (int frame = 0; frame < 12; ++frame) {
+    screen.feed(fake.flushes()[35 + 2 * frame] + fake.flushes()[36 + 2 * frame]);
+    for (int row = 2; row <= 24; ++row) {
+      for (int column = 2; column <= 70; ++column) {
+        EXPECT_TRUE(
+            std::abs(row - 13) >= frame
+                ? shows_text(screen, row, column, " ", 0, 235)
+                : shows_map_cell(screen, row, column, view.x + column - 2, view.y + row - 2))
+            << frame << ": " << row << ',' << column;
+      }
+    }
+    EXPECT_EQ(cursor(screen), parked);
+  }
+}
+
+// Lays `text` out and returns panel rows 15..24 as the player sees them from column 5, trailing
+// blanks dropped, each row ended by '|', the empty rows at the end left out.
+std::string laid_out(const std::string& text) {
+  FakeConsole fake;
+  fill_panel_text(fake.console(), text, 1);
+  std::fflush(fake.console().out);
+  TerminalScreen screen;
+  screen.feed(fake.output());
+  std::string rows;
+  for (int row = 15; row <= 24; ++row) {
+    const std::string shown = screen.text(row, 5, 80);
+    rows += shown.substr(0, shown.find_last_not_of(' ') + 1) + '|';
+  }
+  return rows.substr(0, rows.find_last_not_of('|') + 2);
+}
+
+TEST(FillPanelText, TabsAndFullRowsStartNewRowsAndNothingGoesBelowRow23) {
+  const std::string row(63, '#');
+  EXPECT_EQ(laid_out(row), row + '|');
+  EXPECT_EQ(laid_out(row + "x"), row + "|x|");
+  EXPECT_EQ(laid_out(row + "\tx"), row + "||x|") << "the full row already moved on";
+  EXPECT_EQ(laid_out("\t\t\t\tabc"), "||||abc|");
+  std::string nine_rows;
+  for (int k = 0; k < 9; ++k) nine_rows += row + '|';
+  EXPECT_EQ(laid_out(std::string(9 * 63 + 10, '#')), nine_rows) << "the 63rd of row 23 is the last";
+  EXPECT_EQ(laid_out("1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11"), "1|2|3|4|5|6|7|8|9|");
+}
+
+// Whether the panel stands from `top` to row 24: a border line of '#' in 43 on 236, empty middle
+// lines, and at the bottom the border line or the confirm line with "[ok]" in 151.
+testing::AssertionResult panel_from(const TerminalScreen& screen, int top, bool ok) {
+  for (int row = top; row < 24; ++row) {
+    const std::string line = row == top ? std::string(67, '#') : "#" + std::string(65, ' ') + "#";
+    if (!shows_text(screen, row, 3, line, 43, 236)) return testing::AssertionFailure() << row;
+  }
+  return testing::AssertionResult(ok ? shows_text(screen, 24, 3, std::string(53, '#'), 43, 236) &&
+                                           shows_text(screen, 24, 56, "[ok]", 151, 236) &&
+                                           shows_text(screen, 24, 60, std::string(10, '#'), 43, 236)
+                                     : shows_text(screen, 24, 3, std::string(67, '#'), 43, 236));
+}
+
+// A row of the panel's interior, columns 4..68, holding `text`.
+std::string interior(std::string text) {
+  text.resize(65, ' ');
+  return text;
+}
+
+class Panels : public testing::Test {
+ protected:
+  // A console reading `input`; the screen shows the frame, a map, the marker and the prompt.
+  Console& console_with(const std::string& input) {
+    fake_ = std::make_unique<FakeConsole>(input);
+    generate_border(fake_->console());
+    draw_map(fake_->console(), map_, 0, view_);
+    draw_player(fake_->console(), 0, 0);
+    reset_console(fake_->console());
+    screen_.feed(fake_->output());
+    fake_->clear_output();
+    clear_recorded_waits();
+    return fake_->console();
+  }
+  // Shows flushes first..last as the player saw them.
+  void show(std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i <= last; ++i) screen_.feed(fake_->flushes()[i]);
+  }
+  // Asks problem `code` of a fresh world with `input` and checks what the answer changed.
+  void answer(const std::string& input, int code, bool right, const std::string& left_in_input) {
+    SCOPED_TRACE(testing::PrintToString(input));
+    map_ = coordinate_map(100, 40);
+    int solved_count = 5;
+    problem_panel(console_with(input), map_, 0, view_, code, solved_count);
+    EXPECT_EQ(map_.problems[0].flag,
+              (code == 100 ? std::vector{right ? 1 : 0, 0} : std::vector{0, right ? 1 : 0}));
+    EXPECT_EQ(solved_count, right ? 6 : 5);
+    std::vector<int> waits(right ? 22 : 11, 100);  // rise and fall, or rise and WRONG banner
+    if (!right) waits.insert(waits.end(), 6, 200);
+    EXPECT_EQ(recorded_waits(), waits);
+    EXPECT_EQ(fake_->remaining_input(), left_in_input);
+  }
+
+  MapData map_ = coordinate_map(100, 40);
+  View view_{10, 5};
+  std::unique_ptr<FakeConsole> fake_;
+  TerminalScreen screen_;
+};
+
+TEST_F(Panels, InfoPanelRisesWithOkShowsItsTextBlinksUntilConfirmedAndSinks) {
+  info_panel(console_with("nope\nok\nr 5\n"), map_, 0, view_, "A gate bars\tthe way.");
+  EXPECT_EQ(recorded_waits(), std::vector<int>(11 + 4 + 11, 100)) << "rise, blink, fall";
+  EXPECT_EQ(fake_->remaining_input(), "r 5\n");
+  // Flushes: eleven rising frames, the text, the blink and the prompt, then in every falling
+  // frame the map, the marker, the prompt and the panel.
+  ASSERT_EQ(fake_->flushes().size(), 11u + 1 + 5 + 4 * 11);
+  for (int i = 0; i <= 10; ++i) {  // frame i lifts the top border i rows above the bottom line
+    show(i, i);
+    EXPECT_TRUE(panel_from(screen_, 24 - i, true)) << i;
+    EXPECT_TRUE(shows_map_cell(screen_, 23 - i, 3, view_.x + 1, view_.y + 21 - i)) << i;
+  }
+  EXPECT_EQ(screen_.character(13, 36), 'X') << "the marker stays just above the open panel";
+  show(11, 11);
+  EXPECT_TRUE(shows_text(screen_, 15, 4, " A gate bars  ", 151, 236));
+  EXPECT_TRUE(shows_text(screen_, 16, 5, "the way.", 151, 236));
+  EXPECT_TRUE(waits_at_prompt(screen_));
+  for (int frame = 0; frame <= 10; ++frame) {  // after the blink at "nope"
+    show(17 + 4 * frame, 20 + 4 * frame);
+    EXPECT_TRUE(panel_from(screen_, 14 + frame, true)) << frame;
+    for (int row = 4; row < 14 + frame; ++row)
+      EXPECT_TRUE(shows_map_cell(screen_, row, 3, view_.x + 1, view_.y + row - 2)) << frame;
+    EXPECT_EQ(screen_.character(13, 36), 'X') << frame;
+    EXPECT_EQ(screen_.text(3, 27, 45), "\\\\===============//") << frame;
+  }
+}
+
+TEST_F(Panels, OnlyDigitsOfTheRightValueAreARightAnswer) {
+  // Right: eleven digits whose newline, left behind, then confirms the solved text; the last
+  // line without its newline; eleven digits compared as the number they are.
+  for (const std::string input : {"7\n", "007\n", "00000000007\n", "7"})
+    answer(input, 100, true, "");
+  answer("02147483647\n", 101, true, "");
+  for (const std::string input : {"8\n", "-7\n", "+7\n", " 7\n", "7 \n", "\n", ""})
+    answer(input, 100, false, "");
+  answer("04294967303\n", 100, false, "\n");  // 2^32 + 7
+  answer("12147483647\n", 101, false, "\n");
+  answer("7123456789012\n", 100, false, "12\n");  // only 11 characters are judged
+}
+
+TEST_F(Panels, ProblemAsksWithoutOkThenShowsTheSolvedTextOnTeal) {
+  answer("2147483647\n\n", 101, true, "");
+  ASSERT_EQ(fake_->flushes().size(), 11u + 1 + 1 + 4 * 11) << "rise, question, solved, fall";
+  show(0, 11);
+  EXPECT_TRUE(shows_text(screen_, 24, 3, std::string(67, '#'), 43, 236)) << "no [ok] yet";
+  EXPECT_TRUE(shows_text(screen_, 15, 5, "The biggest number?", 151, 236)) << "the entry asked";
+  EXPECT_TRUE(waits_at_prompt(screen_));
+  show(12, 12);
+  EXPECT_TRUE(panel_from(screen_, 24, true));
+  for (int row = 15; row <= 23; ++row) {
+    EXPECT_TRUE(shows_text(screen_, row, 3, "#", 43, 236)) << row;
+    EXPECT_TRUE(shows_text(screen_, row, 4, interior(row == 15 ? " The second one." : ""), 16, 36));
+  }
+  EXPECT_TRUE(waits_at_prompt(screen_));
+}
+
+TEST_F(Panels, WrongAnswerBlinksTheBannerThreeTimesAndLeavesThePanelOpen) {
+  answer("8\n", 100, false, "");
+  ASSERT_EQ(fake_->flushes().size(), 11u + 1 + 6) << "rise, question, six banner halves";
+  show(0, 11);
+  const std::string banner[] = {
+      "##   ##  ######  ######  ##  ##  ######", "## # ##  ##  ##  ##  ##  ### ##  ##",
+      "## # ##  ####    ##  ##  ## ###  ## ###", "#######  ##  ##  ######  ##  ##  ######"};
+  for (std::size_t half = 0; half < 6; ++half) {
+    show(12 + half, 12 + half);
+    for (int row = 15; row <= 23; ++row) {  // the question is gone
+      const std::string text = row >= 17 && row <= 20 ? "              " + banner[row - 17] : "";
+      EXPECT_TRUE(
+          shows_text(screen_, row, 4, interior(text), half % 2 ? 203 : 16, half % 2 ? 16 : 203))
+          << half;
+    }
+    EXPECT_EQ(cursor(screen_), parked);
+  }
+  EXPECT_TRUE(shows_text(screen_, 14, 3, std::string(67, '#'), 43, 236));
+  EXPECT_TRUE(shows_text(screen_, 24, 3, std::string(67, '#'), 43, 236)) << "no [ok]";
+}
+
+}  // namespace
