@@ -59,7 +59,8 @@ TEST(WholeGame, FromTheTitlePageThroughEveryKindOfCellToTheWinningPage) {
       {"l 2\n", walk(2, true)},
       {"u 4\n\n", joined({walk(1, false), info_panel_waits})},  // the entry opens the gate
       {"d 1\n", walk(1, false)},
-      {"r 10\n\nquit\n", walk(5, true)},  // through the open gate to the finish; quit unread
+      {"r 3\n", walk(3, true)},          // onto the open gate: nothing to show
+      {"r 5\n\nquit\n", walk(2, true)},  // on to the finish; quit is never read
   };
   std::string input;
   Waits waits = title_waits;
