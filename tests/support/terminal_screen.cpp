@@ -15,12 +15,6 @@ int palette_index(const VTermColor& colour) {
   return VTERM_COLOR_IS_INDEXED(&colour) ? colour.indexed.idx : -2;  // the game sends no RGB
 }
 
-VTermPos cursor(VTerm* vterm) {
-  VTermPos position{};
-  vterm_state_get_cursorpos(vterm_obtain_state(vterm), &position);
-  return position;
-}
-
 }  // namespace
 
 TerminalScreen::TerminalScreen(int rows, int columns) : vterm_(vterm_new(rows, columns)) {
@@ -62,9 +56,13 @@ int TerminalScreen::background(int row, int column) const {
 }
 
 int TerminalScreen::cursor_row() const {
-  return cursor(vterm_).row + 1;
+  VTermPos position{};
+  vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &position);
+  return position.row + 1;
 }
 
 int TerminalScreen::cursor_column() const {
-  return cursor(vterm_).col + 1;
+  VTermPos position{};
+  vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &position);
+  return position.col + 1;
 }

@@ -36,12 +36,11 @@ std::string text_file(const char* title, const std::string& count,
   return file;
 }
 
-std::string dialogue_file(const char* title, const DialogueTable& table) {
+std::string dialogue_file(const char* title, const std::vector<TestDialogue>& entries) {
   std::vector<std::string> lines;
-  for (std::size_t k = 0; k < table.number.size(); ++k)
-    lines.insert(lines.end(),
-                 {table.first_text[k], table.second_text[k], std::to_string(table.number[k])});
-  return text_file(title, std::to_string(table.number.size()), lines);
+  for (const auto& [first, second, number] : entries)
+    lines.insert(lines.end(), {first, second, std::to_string(number)});
+  return text_file(title, std::to_string(entries.size()), lines);
 }
 
 }  // namespace
@@ -89,21 +88,21 @@ void write_world(const std::string& directory, const std::vector<TestLevel>& lev
   }
   write_file(directory + "/manifest.txt", manifest);
   for (std::size_t k = 0; k < levels.size(); ++k) {
+    const TestLevel& level = levels[k];
     std::vector<std::string> transitions;
-    for (const RoomTransition& t : map.transitions[k])
-      transitions.push_back(std::to_string(t.level) + ' ' + std::to_string(t.x) + ' ' +
-                            std::to_string(t.y));
-    const std::vector<std::string>& obstructions = map.obstructions[k].text;
+    for (const auto& [to, x, y] : level.transitions)
+      transitions.push_back(std::to_string(to) + ' ' + std::to_string(x) + ' ' + std::to_string(y));
+    const std::string image = image_file(level.codes);
     const std::string files[] = {
-        image_file(map.fg_layer[k]),
-        image_file(map.bg_layer[k]),
-        image_file(map.collision_layer[k]),
+        image,
+        image,
+        image,
         text_file("Map content", std::to_string(map.width[k]) + ' ' + std::to_string(map.height[k]),
                   map.content[k]),
         text_file("Room transitions", std::to_string(transitions.size()), transitions),
-        dialogue_file("Problems", map.problems[k]),
-        dialogue_file("Information", map.infos[k]),
-        text_file("Obstructions", std::to_string(obstructions.size()), obstructions)};
+        dialogue_file("Problems", level.problems),
+        dialogue_file("Information", level.infos),
+        text_file("Obstructions", std::to_string(level.obstructions.size()), level.obstructions)};
     const std::string level_directory = directory + "/level" + std::to_string(k) + '/';
     std::filesystem::create_directories(level_directory);
     for (int g = 0; g < 8; ++g) write_file(level_directory + names[g], files[g]);
