@@ -5,150 +5,116 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
+#include <memory>
+#include <sstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 #include "shipped_game.h"
-#include "support/run_program.h"
 #include "support/terminal_screen.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string quoted(const std::string& text) {
-  return "'" + text + "'";
-}
+using Screen = std::function<bool(const TerminalScreen&)>;
 
 // One tmux server of its own (its own socket), with the game in a 80 x 26 window.
 class TmuxGame {
  public:
-  TmuxGame() : socket_("quadrivant-content-" + std::to_string(getpid())) {
-    scratch_ = make_temporary_directory();
-    write_file(scratch_ + "/play.sh", "cd " + quoted(game_directory()) + " && " +
-                                          quoted(QUADRIVANT_PROGRAM) + "\necho \"exit:$?\" > " +
-                                          quoted(scratch_ + "/status") + "\n");
-    // remain-on-exit keeps the last screen for capture after the game has ended.
-    tmux("-f /dev/null new-session -d -s play -x 80 -y 26 " +
-         quoted("sh " + scratch_ + "/play.sh") + " \\; set-option -g remain-on-exit on");
-    started_ = Clock::now();
+  TmuxGame() {
+    // The shell shows the game's exit status after it; remain-on-exit keeps the screen then.
+    run("-f /dev/null new-session -d -s play -x 80 -y 26 \"cd '" + game_directory() +
+        "' && '" QUADRIVANT_PROGRAM "'; echo exit:\\$?\" \\; set-option -g remain-on-exit on");
   }
-  ~TmuxGame() {
-    tmux("kill-server");
-    std::filesystem::remove_all(scratch_);
-  }
-
-  double seconds_since_start() const {
-    return std::chrono::duration<double>(Clock::now() - started_).count();
-  }
+  ~TmuxGame() { run("kill-server"); }
 
   // Types `line` and ENTER, as a player would.
   void type(const std::string& line) {
-    if (!line.empty()) tmux("send-keys -t play -l " + quoted(line));
-    tmux("send-keys -t play Enter");
+    if (!line.empty()) run("send-keys -t play -l '" + line + "'");
+    run("send-keys -t play Enter");
   }
 
-  // The screen as tmux shows it now, with colours.
-  void capture(TerminalScreen& screen) const {
-    std::FILE* pipe = popen(command("capture-pane -p -e -t play").c_str(), "r");
-    if (pipe == nullptr) return;
-    char line[8192];
-    for (int row = 1; std::fgets(line, sizeof line, pipe) != nullptr && row <= 26; ++row) {
-      std::string text(line);
-      if (!text.empty() && text.back() == '\n') text.pop_back();
-      screen.feed("\x1b[" + std::to_string(row) + ";1H" + text);  // colours carry over lines
-    }
-    pclose(pipe);
-  }
-
-  // Polls the screen until `seen` holds; false after `seconds`.
-  bool wait_for(const std::function<bool(const TerminalScreen&)>& seen, double seconds) const {
-    const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
-    while (Clock::now() < deadline) {
-      TerminalScreen screen;
-      capture(screen);
-      if (seen(screen)) return true;
+  // Captures the screen as tmux shows it, with colours, until `seen` holds; false after `seconds`.
+  // screen() is then the last capture.
+  bool wait_for(const Screen& seen, double seconds = 4.0) {
+    for (const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);;) {
+      screen_ = std::make_unique<TerminalScreen>();
+      std::istringstream lines(run("capture-pane -p -e -t play"));
+      std::string text;
+      // Each row is placed on its own; colours carry over from the row before.
+      for (int row = 1; row <= 26 && std::getline(lines, text); ++row)
+        screen_->feed("\x1b[" + std::to_string(row) + ";1H" + text);
+      if (seen(*screen_)) return true;
+      if (Clock::now() >= deadline) return false;
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return false;
   }
-
-  std::string exit_line() const { return read_file(scratch_ + "/status"); }
+  const TerminalScreen& screen() const { return *screen_; }
 
  private:
-  std::string command(const std::string& arguments) const {
-    return "TERM=xterm-256color tmux -L " + socket_ + " " + arguments;
-  }
-  void tmux(const std::string& arguments) const {
-    const std::string line = command(arguments) + " > /dev/null 2>&1";
-    if (std::system(line.c_str()) != 0 && arguments != "kill-server") {
-      ADD_FAILURE() << "tmux failed: " << line;
-    }
+  // Runs a tmux command and returns what it printed.
+  std::string run(const std::string& arguments) {
+    std::string printed;
+    std::FILE* pipe =
+        popen(("TERM=xterm-256color tmux -L " + socket_ + " " + arguments).c_str(), "r");
+    char buffer[8192];
+    for (std::size_t n; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      printed.append(buffer, n);
+    if (pipe == nullptr || pclose(pipe) != 0) ADD_FAILURE() << "tmux failed: " << arguments;
+    return printed;
   }
 
-  std::string socket_;
-  std::string scratch_;
-  Clock::time_point started_;
+  const std::string socket_ = "quadrivant-content-" + std::to_string(getpid());
+  std::unique_ptr<TerminalScreen> screen_;
 };
 
-// The title page: the first row of the block letters, '#' in pale yellow on black.
-bool title_letters_shown(const TerminalScreen& s) {
-  for (int column = 2; column <= 70; ++column) {
-    if (s.character(4, column) == '#')
-      return s.foreground(4, column) == 228 && s.background(4, column) == 16;
-  }
-  return false;
+// A cell as the player sees it: character, foreground and background.
+using Look = std::tuple<char, int, int>;
+Look look(const TerminalScreen& s, int row, int column) {
+  return {s.character(row, column), s.foreground(row, column), s.background(row, column)};
 }
 
+// The player's marker at the middle of the viewport, and the welcome plaque of the hall
+// (map cell (19, 8)) at `row`, `column`.
 bool player_at_home(const TerminalScreen& s) {
-  return s.character(13, 36) == 'X' && s.background(13, 36) == 160 && s.foreground(13, 36) == 255;
+  return look(s, 13, 36) == Look{'X', 255, 160};
 }
-
-// The welcome plaque of the hall, map cell (19, 8): drawn as 'i' on pale cyan.
-bool plaque_at(const TerminalScreen& s, int row, int column) {
-  return s.character(row, column) == 'i' && s.background(row, column) == 159 &&
-         s.foreground(row, column) == 16;
+Screen plaque_at(int row, int column) {
+  return [=](const TerminalScreen& s) {
+    return player_at_home(s) && look(s, row, column) == Look{'i', 16, 159};
+  };
 }
 
 TEST(TerminalPlay, OpeningOfTheShippedAdventureUnderTmux) {
   TmuxGame game;
+  const Clock::time_point started = Clock::now();
 
-  // The title page: block letters in pale yellow on black.
-  ASSERT_TRUE(game.wait_for(title_letters_shown, 3.0));
+  // The title page: the first '#' of the block letters' first row, pale yellow on black.
+  ASSERT_TRUE(game.wait_for(
+      [](const TerminalScreen& s) {
+        return look(s, 4, 25) == Look{'#', 228, 16};
+      },
+      3.0));
 
   // After 3.5 s the hall appears, with the player at the start, (19, 13), view (-15, 2).
-  ASSERT_TRUE(game.wait_for(player_at_home, 8.0));
-  EXPECT_GE(game.seconds_since_start(), 3.4);
-  {
-    TerminalScreen s;
-    game.capture(s);
-    EXPECT_EQ(s.text(2, 29, 30), ">>");
-    EXPECT_EQ(s.foreground(2, 29), 36);
-    EXPECT_EQ(s.background(2, 29), 235);
-    EXPECT_EQ(s.character(25, 1), '#');
-    EXPECT_EQ(s.foreground(25, 1), 30);
-    EXPECT_EQ(s.background(13, 10), 16);  // left of the map: black
-    EXPECT_EQ(s.character(5, 20), '#');   // map cell (3, 5): the hall's wall
-    EXPECT_EQ(s.foreground(5, 20), 244);
-    EXPECT_EQ(s.background(5, 20), 239);
-    EXPECT_EQ(s.character(13, 37), '.');  // map cell (20, 13): floor
-    EXPECT_EQ(s.foreground(13, 37), 240);
-    EXPECT_EQ(s.background(13, 37), 236);
-    EXPECT_EQ(s.character(13, 23), '?');  // map cell (6, 13): the riddle, black on yellow
-    EXPECT_EQ(s.background(13, 23), 220);
-    EXPECT_TRUE(plaque_at(s, 8, 36));
-  }
+  ASSERT_TRUE(game.wait_for(plaque_at(8, 36), 8.0));
+  EXPECT_GE(Clock::now() - started, std::chrono::milliseconds(3400));
+  const TerminalScreen& hall = game.screen();
+  EXPECT_EQ(look(hall, 2, 29), (Look{'>', 36, 235}));  // the prompt
+  EXPECT_EQ(look(hall, 2, 30), (Look{'>', 36, 235}));
+  EXPECT_EQ(look(hall, 25, 1), (Look{'#', 30, 235}));    // the frame
+  EXPECT_EQ(look(hall, 13, 10), (Look{' ', 16, 16}));    // left of the map: black
+  EXPECT_EQ(look(hall, 5, 20), (Look{'#', 244, 239}));   // map cell (3, 5): the hall's wall
+  EXPECT_EQ(look(hall, 13, 37), (Look{'.', 240, 236}));  // map cell (20, 13): floor
+  EXPECT_EQ(look(hall, 13, 23), (Look{'?', 16, 220}));   // map cell (6, 13): the riddle
 
   // Three steps right and back: the map scrolls under the marker.
   game.type("r 3");
-  EXPECT_TRUE(game.wait_for(
-      [](const TerminalScreen& s) { return plaque_at(s, 8, 33) && player_at_home(s); }, 4.0));
+  EXPECT_TRUE(game.wait_for(plaque_at(8, 33)));
   game.type("l 3");
-  EXPECT_TRUE(game.wait_for(
-      [](const TerminalScreen& s) { return plaque_at(s, 8, 36) && player_at_home(s); }, 4.0));
+  EXPECT_TRUE(game.wait_for(plaque_at(8, 36)));
 
   // Up into the plaque: four steps, then its panel rises with the welcome text.
   game.type("u 5");
@@ -158,36 +124,25 @@ TEST(TerminalPlay, OpeningOfTheShippedAdventureUnderTmux) {
                s.text(24, 56, 59) == "[ok]";
       },
       6.0));
-  {
-    TerminalScreen s;
-    game.capture(s);
-    EXPECT_EQ(s.foreground(15, 5), 151);
-    EXPECT_EQ(s.background(15, 5), 236);
-    EXPECT_EQ(s.character(14, 3), '#');
-    EXPECT_EQ(s.foreground(14, 3), 43);
-    EXPECT_TRUE(plaque_at(s, 12, 36));  // the player stands right below it
-  }
+  EXPECT_EQ(look(game.screen(), 15, 5), (Look{'W', 151, 236}));
+  EXPECT_EQ(look(game.screen(), 14, 3), (Look{'#', 43, 236}));  // the panel's frame
+  EXPECT_TRUE(plaque_at(12, 36)(game.screen())) << "the player stands right below the plaque";
 
   // Confirmed, the panel sinks and the hall is back.
   game.type("");
   EXPECT_TRUE(game.wait_for(
-      [](const TerminalScreen& s) {
-        return player_at_home(s) && plaque_at(s, 12, 36) && s.character(15, 5) != 'W';
-      },
-      4.0));
+      [](const TerminalScreen& s) { return plaque_at(12, 36)(s) && s.character(15, 5) != 'W'; }));
 
   // quit: the goodbye page, then the program ends with status 0.
   game.type("quit");
-  EXPECT_TRUE(game.wait_for(
-      [](const TerminalScreen& s) {
-        return s.text(7, 28, 45) == "THANKS FOR PLAYING" && s.foreground(7, 28) == 228;
-      },
-      4.0));
-  const Clock::time_point deadline = Clock::now() + std::chrono::seconds(5);
-  while (game.exit_line().empty() && Clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  EXPECT_EQ(game.exit_line(), "exit:0\n");
+  EXPECT_TRUE(game.wait_for([](const TerminalScreen& s) {
+    return s.text(7, 28, 45) == "THANKS FOR PLAYING" && s.foreground(7, 28) == 228;
+  }));
+  EXPECT_TRUE(game.wait_for([](const TerminalScreen& s) {
+    std::string rows;
+    for (int row = 1; row <= 26; ++row) rows += s.text(row, 1, 80) + "\n";
+    return rows.find("\nexit:0 ") != std::string::npos;
+  }));
 }
 
 }  // namespace
