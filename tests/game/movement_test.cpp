@@ -22,7 +22,7 @@ TEST(ScanPath, StopsBeforeTheFirstBlockingCellAndKeepsItsCode) {
   level.codes[13][21] = 48;  // obstruction 1
   level.codes[13][24] = level.codes[12][19] = 100;
   level.codes[13][16] = 255;
-  level.obstructions = {"first gate", "second gate"};
+  level.obstructions.assign(49, "gate");  // all closed
   MapData map = make_map_data({level});
   EXPECT_EQ(scan(map, start_view, 1, 0, 5), std::pair(1, 48)) << "a closed gate";
   EXPECT_EQ(scan(map, start_view, -1, 0, 5), std::pair(2, 255));
@@ -35,7 +35,7 @@ TEST(ScanPath, StopsBeforeTheFirstBlockingCellAndKeepsItsCode) {
   EXPECT_EQ(scan(map, start_view, 1, 0, 8), std::pair(4, 100)) << "an open gate is crossed";
   EXPECT_EQ(scan(map, start_view, 1, 0, 2), std::pair(2, 48)) << "a walk may end on it";
 
-  level.obstructions.assign(49, "gate");  // every closed gate and every other code blocks
+  // Every closed gate and every other code blocks.
   for (int code = 1; code <= 255; ++code) {
     level.codes[13][21] = code;
     EXPECT_EQ(scan(make_map_data({level}), start_view, 1, 0, 5), std::pair(1, code));
