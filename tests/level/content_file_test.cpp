@@ -48,16 +48,15 @@ TEST_F(ContentFile, RefusedFilesAreReportedOnTheirLoadingLine) {
   const std::string too_small = oopsie("Minimum map dimensions should be 69x23");
   const std::string short_header =
       oopsie("The header of the content file " + path() + " ends before its map rows!");
-  const auto not_a_number = [&](const std::string& what) {
-    return oopsie("The map " + what + " in the content file " + path() + " is not a number!");
-  };
   Cases cases = {
       {content_file("68 23", map_rows(68, 23)), too_small},
       {content_file("69 22", map_rows(69, 22)), too_small},
       {"title\n69", short_header},
       {"title\n69 23\nignored line without newline", short_header},
-      {"title\nwide 23\nignored\n", not_a_number("width")},
-      {"title\n69x23\nignored\n", not_a_number("height")},
+      {"title\nwide 23\nignored\n",
+       oopsie("The map width in the content file " + path() + " is not a number!")},
+      {"title\n69x23\nignored\n",
+       oopsie("The map height in the content file " + path() + " is not a number!")},
       {content_file("69 23", map_rows(69, 22)), at_69x23 + missing},
       // Nothing is reserved for the promised rows: the sanitizer build would fail on the attempt.
       {content_file("69 2147483647", map_rows(69, 23)),

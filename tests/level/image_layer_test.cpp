@@ -53,35 +53,36 @@ TEST_F(ImageLayer, AcceptedImages) {
 }
 
 TEST_F(ImageLayer, RefusedImagesAreReportedAfterTheirLoadingLine) {
-  const auto image = [&](const std::string& what) { return oopsie("The image " + path() + what); };
-  const auto of_image = [&](const std::string& what, const std::string& fault) {
-    return oopsie(what + " of the image " + path() + fault);
+  const auto about = [&](const std::string& what, const std::string& fault) {
+    return oopsie(what + path() + fault);
   };
   const std::string magic = oopsie(
       "Only 'P2'-(PGM ASCII), 'P3'-(PPM ASCII), 'P5'-(PGM RAW), and 'P6'-(PPM RAW) magic numbers "
       "accepted!");
-  const std::string width = of_image("The width", " is not a positive number!");
-  const std::string short_3x2 = image(" holds fewer samples than its 3x2 pixels need!");
+  const std::string width = about("The width of the image ", " is not a positive number!");
+  const std::string short_3x2 =
+      about("The image ", " holds fewer samples than its 3x2 pixels need!");
   const Cases cases = {
       {"p2\n1 1\n255\n0\n", oopsie("PGM/PPM files need to start with a 'P'!")},
       {"P4\n1 1\n255\n0\n", magic},
       {"P2\n1 1\n256\n0\n", oopsie("Only 8 bit values accepted. Maxval is not less than 256!")},
-      {"P2", image(" ends on its magic line!")},
-      {"P2\n# one\n# two, without its newline", image(" ends inside its comment on line 3!")},
+      {"P2", about("The image ", " ends on its magic line!")},
+      {"P2\n# one\n# two, without its newline",
+       about("The image ", " ends inside its comment on line 3!")},
       {"P2\n0 1\n255\n", width},
       {"P2\nx 1\n255\n0\n", width},
-      {"P5\n1 0\n255\n", of_image("The height", " is not a positive number!")},
-      {"P3\n1 1\nfull\n", of_image("The maxval", " is not a number!")},
+      {"P5\n1 0\n255\n", about("The height of the image ", " is not a positive number!")},
+      {"P3\n1 1\nfull\n", about("The maxval of the image ", " is not a number!")},
       {"P3\n3 2\n255\n1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n", short_3x2},
       {"P6\n3 2\n255\n" + std::string(17, '\x01'), short_3x2},
       // Rasters of these sizes would need gigabytes; the sanitizer build fails on the attempt.
       {"P5\n2147483647 2147483647\n255\nab",
-       image(" holds fewer samples than its 2147483647x2147483647 pixels need!")},
+       about("The image ", " holds fewer samples than its 2147483647x2147483647 pixels need!")},
       {"P2\n1 2147483647\n255\n1 2 3\n",
-       image(" holds fewer samples than its 1x2147483647 pixels need!")},
-      {"P2\n2 2\n255\n1 2\n3 x\n", of_image("A value on line 5", " is not a number!")},
+       about("The image ", " holds fewer samples than its 1x2147483647 pixels need!")},
+      {"P2\n2 2\n255\n1 2\n3 x\n", about("A value on line 5 of the image ", " is not a number!")},
       {"P2\n# made by hand\n2 1\n255\n1\n# late comment\n2\n",
-       of_image("A value on line 6", " is not a number!")},
+       about("A value on line 6 of the image ", " is not a number!")},
   };
   expect_shown(img_to_matrix, cases, loading());
 }

@@ -13,7 +13,7 @@ namespace {
 using LevelTables = LoadTest;
 using Reader = std::function<void(const std::string&, std::FILE*)>;
 
-TEST_F(LevelTables, RoomTransitions) {
+TEST_F(LevelTables, AcceptedTablesKeepEveryEntryAsWritten) {
   // Only the counted entries are read.
   EXPECT_EQ(load(read_room_transition_file,
                  "Rooms\n3\nlevel x y\n1 34 11\n0 100 5\n2 0 -2147483648\n4 5 6\n"),
@@ -23,9 +23,7 @@ TEST_F(LevelTables, RoomTransitions) {
   EXPECT_EQ(load(read_room_transition_file,
                  "title\n\n\n  2 entries\nignored\n1\n34\n11 back to the hall\n\n\n\t0 -5 +6"),
             (std::vector<RoomTransition>{{1, 34, 11}, {0, -5, 6}}));
-}
 
-TEST_F(LevelTables, Dialogues) {
   const std::string longest(708, 'x');
   const std::vector<std::pair<std::string, DialogueTable>> cases = {
       // A number after blank lines, with a remark; the last one ends the file.
@@ -38,51 +36,44 @@ TEST_F(LevelTables, Dialogues) {
   for (const auto& [contents, table] : cases) {
     EXPECT_EQ(load(read_dialogue_file, contents), table) << contents.substr(0, 40);
   }
-}
 
-TEST_F(LevelTables, Obstructions) {
-  const std::vector<std::pair<std::string, ObstructionTable>> cases = {
-      {"Obstructions\n2\n\nA locked gate.\tFind the key.\n  Rubble.  \n",
-       {{"A locked gate.\tFind the key.", "  Rubble.  "}, {0, 0}}},
-      {"t\n2\n\nfirst\nlast words", {{"first", "last words"}, {0, 0}}},
-      {"t\n0\nignored", {}},
-  };
-  for (const auto& [contents, table] : cases) {
-    EXPECT_EQ(load(read_obstruction_file, contents), table) << contents;
-  }
+  EXPECT_EQ(load(read_obstruction_file,
+                 "Obstructions\n2\n\nA locked gate.\tFind the key.\n  Rubble.  \n"),
+            (ObstructionTable{{"A locked gate.\tFind the key.", "  Rubble.  "}, {0, 0}}));
+  EXPECT_EQ(load(read_obstruction_file, "t\n2\n\nfirst\nlast words"),
+            (ObstructionTable{{"first", "last words"}, {0, 0}}));
+  EXPECT_EQ(load(read_obstruction_file, "t\n0\nignored"), ObstructionTable{});
 }
 
 TEST_F(LevelTables, RefusedTablesAreReportedAfterTheirLoadingLine) {
   const std::string after_one = oopsie("The file " + path() + " ends after 1 of its 2 entries!");
   const std::string unreadable = oopsie("The number on line 6 of " + path() + " cannot be read!");
-  // Each reader with one complete entry and the refusals of its own.
-  const std::vector<std::tuple<Reader, std::string, Cases>> readers = {
+  // Each reader with the refusals of its own.
+  const std::vector<std::pair<Reader, Cases>> readers = {
       {read_room_transition_file,
-       "1 2 3\n",
        {{"t\n2\n\n1 2 3\n4 5", after_one}, {"t\n2\n\n1 2 3\n\n4 five 6\n", unreadable}}},
       {read_dialogue_file,
-       "question\nanswer\n7\n",
        {{"t\n2\n\nq\na\n1\nquestion", after_one},
         {"t\n2\n\nq\na\n1\nquestion\nanswer\n\n", after_one},
         {"t\n1\n\nquestion\nanswer over\ntwo lines\n3\n", unreadable}}},
       {read_obstruction_file,
-       "wall\n",
-       {{"t\n2\n\nwall\n" + std::string(709, 'x') + "\n",
+       {{"t\n2\n\nwall\n", after_one},
+        {"t\n2\n\nwall\n" + std::string(709, 'x') + "\n",
          oopsie("Line 5 of " + path() + " holds more than 708 characters!")}}},
   };
   const std::string header_missing = oopsie("A header line is missing from " + path() + "!");
   const std::string bad_count =
       oopsie("The entry count of " + path() + " is not a number of 0 or more!");
-  for (auto [read, entry, cases] : readers) {
-    cases.insert(cases.end(),
-                 {{"title", header_missing},
-                  {"title\n0\n", header_missing},
-                  {"title\nnone\n\n", bad_count},
-                  {"title\n-1\n\n", bad_count},
-                  {"title\n3\n\n" + entry + entry,
-                   oopsie("The file " + path() + " ends after 2 of its 3 entries!")},
-                  {"title\n2147483647\n\n" + entry + entry,
-                   oopsie("The file " + path() + " ends after 2 of its 2147483647 entries!")}});
+  for (auto [read, cases] : readers) {
+    cases.insert(
+        cases.end(),
+        {{"title", header_missing},
+         {"title\n0\n", header_missing},
+         {"title\nnone\n\n", bad_count},
+         {"title\n-1\n\n", bad_count},
+         {"title\n3\n\n", oopsie("The file " + path() + " ends after 0 of its 3 entries!")},
+         {"title\n2147483647\n\n",
+          oopsie("The file " + path() + " ends after 0 of its 2147483647 entries!")}});
     expect_shown(read, cases, loading());
   }
 }

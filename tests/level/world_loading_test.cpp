@@ -20,13 +20,27 @@ std::vector<TestLevel> two_levels() {
   return levels;
 }
 
-// Writes the two levels to `directory`, with comment lines in and between the manifest's groups.
-void write_two_levels(const std::string& directory) {
+// Writes the two levels to `directory`, with comment lines in and between the manifest's groups
+// and a layer of its own in every file: level k's foreground is all 100 + k, its background all
+// 16 + k. Returns the world as it must load.
+MapData write_two_levels(const std::string& directory) {
   write_world(directory, two_levels());
   std::string manifest = read_file(directory + "/manifest.txt");
   for (std::size_t at = 0; (at = manifest.find("\nlevel1/", at)) != std::string::npos; at += 11)
     manifest.insert(at + 1, "# level 1\n");
   write_file(directory + "/manifest.txt", manifest);
+  MapData map = make_map_data(two_levels());
+  for (int k = 0; k < 2; ++k) {
+    const int width = map.width[k], height = map.height[k];
+    for (const auto& [layer, file, value] : {std::tuple(&map.fg_layer[k], "/fg.pgm", 100 + k),
+                                             std::tuple(&map.bg_layer[k], "/bg.pgm", 16 + k)}) {
+      *layer = Matrix(height, std::vector<int>(width, value));
+      write_file(directory + "/level" + std::to_string(k) + file,
+                 "P5\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n" +
+                     std::string(width * height, static_cast<char>(value)));
+    }
+  }
+  return map;
 }
 
 // Everything that loading the two levels reports, in order.
@@ -46,18 +60,15 @@ std::string reports_until(const std::string& piece) {
 
 using WorldLoading = LoadTest;
 
-TEST_F(WorldLoading, EveryFileLandsInItsLevelAndMember) {
-  write_two_levels(directory_);
+TEST_F(WorldLoading, EveryFileLandsInItsLevelAndMemberThenTheGameStarts) {
+  const MapData expected = write_two_levels(directory_);
   const std::filesystem::path here = std::filesystem::current_path();
   std::filesystem::current_path(directory_);
   MapData map;
   EXPECT_EQ(shown([&](std::FILE* out) { map = generate_map_data(out); }), all_reports);
   std::filesystem::current_path(here);
-  EXPECT_TRUE(map == make_map_data(two_levels()));
-}
+  EXPECT_TRUE(map == expected);
 
-TEST_F(WorldLoading, GameStartsAfterReportingEveryFile) {
-  write_two_levels(directory_);
   const ProgramRun run = run_program(QUADRIVANT_TEST_PROGRAM, directory_, "quit\n");
   EXPECT_EQ(run.exit_status, 0);
   // The game draws right after the last report.
