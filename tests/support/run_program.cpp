@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -23,8 +22,11 @@ void write_file(const std::string& path, const std::string& contents) {
 }
 
 std::string read_file(const std::string& path) {
+  // Whole-game outputs run to a hundred megabytes: read them in one go, not char by char.
   std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
+  std::ostringstream contents;
+  contents << file.rdbuf();
+  return contents.str();
 }
 
 ProgramRun run_program(const std::string& program, const std::string& working_directory,
