@@ -25,10 +25,10 @@ struct Direction {
 };
 
 constexpr std::array<Direction, 4> directions = {{
-    {"right", "r", 1, 0, 30},
-    {"left", "l", -1, 0, 30},
-    {"down", "d", 0, 1, 10},
-    {"up", "u", 0, -1, 10},
+    {"right", "r", 1, 0, max_horizontal_steps},
+    {"left", "l", -1, 0, max_horizontal_steps},
+    {"down", "d", 0, 1, max_vertical_steps},
+    {"up", "u", 0, -1, max_vertical_steps},
 }};
 
 const Direction* find_direction(std::string_view word) {

@@ -6,6 +6,11 @@
 #include "screen/console.h"
 #include "screen/viewport.h"
 
+// The most steps one command may take: the walking marker stays inside the viewport, at most 30
+// columns left or right of the centre and 10 rows above or below it. The help page shows them.
+inline constexpr int max_horizontal_steps = 30;
+inline constexpr int max_vertical_steps = 10;
+
 // Scans up to `steps` cells from the player's cell (view.x + 34, view.y + 11) of `level` in
 // direction (step_x, step_y) (one of them 0, the other +1 or -1). A cell is passable if its code
 // is 0, or 1..49 with its obstruction cleared; a cell beyond the collision layer blocks like

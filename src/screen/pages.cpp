@@ -2,16 +2,13 @@
 
 #include <cstdio>
 
+#include "game/movement.h"
 #include "screen/frame.h"
 #include "screen/page_lines.h"
 #include "screen/title_font.h"
 #include "screen/waait.h"
 
 namespace {
-
-// The step limits of the movement commands, as the help page tells them.
-constexpr int max_horizontal_steps = 30;
-constexpr int max_vertical_steps = 10;
 
 // Holds a finished page on screen for `count` waits of 500 ms.
 void hold_page(Console& console, int count) {
