@@ -9,7 +9,7 @@
 struct MapContent {
   int width = 0;
   int height = 0;
-  std::vector<std::string> rows;  // height rows of exactly width bytes
+  std::string cells;  // width x height characters, row by row from the top
 };
 
 // Reads the content file at `path`. Prints "Loading <path>  |  " to `out` once the file is open

@@ -5,13 +5,13 @@
 #include <string>
 #include "level/level_file.h"
 
-#include "level/map_data.h"
+#include "level/world.h"
 
-// Reads the image at `path` into [y][x] cells with the dimensions of its own header: grey
+// Reads the image at `path` into a layer with the dimensions of its own header: grey
 // samples (P2, P5) as they stand, colour pixels (P3, P6) as xterm colour-cube indices.
 // Prints "Loading <path>\n" to `out` once the file is open. Throws LoadError on any fault.
 // Relative paths are taken from the world's directory.
-Matrix img_to_matrix(const WorldFile& world_file, std::FILE* out);
+Layer img_to_matrix(const WorldFile& world_file, std::FILE* out);
 
 // The xterm colour-cube index (16..231) of a pixel: each component goes down to the highest
 // cube intensity (0, 95, 135, 175, 215, 255) that does not exceed it.

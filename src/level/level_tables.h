@@ -9,12 +9,19 @@
 #include <vector>
 #include "level/level_file.h"
 
-#include "level/map_data.h"
+#include "level/world.h"
 
 std::vector<RoomTransition> read_room_transition_file(const WorldFile& world_file, std::FILE* out);
 
-// All flags start at 0.
-DialogueTable read_dialogue_file(const WorldFile& world_file, std::FILE* out);
+// One entry of a dialogue file: for a problem its question, solved text and answer; for an
+// information entry its locked text, unlocked text and the problems it requires.
+struct Dialogue {
+  std::string first_text;
+  std::string second_text;
+  int number = 0;
+  friend bool operator==(const Dialogue&, const Dialogue&) = default;
+};
 
-// All cleared flags start at 0.
-ObstructionTable read_obstruction_file(const WorldFile& world_file, std::FILE* out);
+std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE* out);
+
+std::vector<Obstruction> read_obstruction_file(const WorldFile& world_file, std::FILE* out);

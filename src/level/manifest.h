@@ -1,12 +1,12 @@
 // "manifest.txt": which eight files make up each level, and the loading driver that reads them
-// all into one MapData.
+// all into one World.
 #pragma once
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "level/map_data.h"
+#include "level/world.h"
 
 // The eight file groups of a level, in manifest (and loading) order.
 enum ManifestGroup {
@@ -46,4 +46,5 @@ std::string manifest_path(const std::string& directory);
 // LoadError at the first fault; a file too large for memory is refused like any other fault. A
 // level's three image layers must have the size of its map: they are checked once its content
 // file has been read.
-MapData generate_map_data(std::FILE* out, const std::string& directory = "");
+// `out` may be null: nothing is reported then.
+World load_world(std::FILE* out, const std::string& directory = "");

@@ -5,8 +5,13 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 struct Console {
   std::FILE* in;
   std::FILE* out;
 };
+
+// Reads the next line, or the next 11 characters of a longer one, into `line` without its
+// newline. Returns false, leaving `line` empty, once the input has ended or cannot be read.
+bool get_input(Console& console, std::string& line);

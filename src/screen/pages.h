@@ -2,7 +2,7 @@
 // of the animation played when the player changes level. All draw inside the frame only.
 #pragma once
 
-#include "level/map_data.h"
+#include "level/world.h"
 #include "screen/console.h"
 #include "screen/viewport.h"
 
@@ -26,4 +26,4 @@ void wait_for_ok(Console& console);
 void level_fadeout(Console& console);
 
 // Opens the viewport on `level` at `view` from the middle row outwards: 12 frames, 70 ms each.
-void reveal_level(Console& console, const MapData& map, int level, View view);
+void reveal_level(Console& console, const Level& level, View view);

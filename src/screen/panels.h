@@ -3,9 +3,11 @@
 // judge one answer.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
-#include "level/map_data.h"
+#include "level/world.h"
 #include "screen/console.h"
 #include "screen/viewport.h"
 
@@ -20,18 +22,20 @@ void fill_panel_text(Console& console, std::string_view text, int margin);
 // Opening animation: 11 frames, each after a 100 ms wait.
 void raise_panel(Console& console, PanelBottom bottom);
 
-// Closing animation: 11 frames over the freshly drawn map, marker and prompt, each followed by a
-// 100 ms wait.
-void lower_panel(Console& console, const MapData& map, int level, View view);
+// Closing animation: 11 frames over the freshly drawn map of `level` at `view`, marker and
+// prompt, each followed by a 100 ms wait.
+void lower_panel(Console& console, const Level& level, View view);
 
-// Shows `text`, waits for confirmation, closes.
-void info_panel(Console& console, const MapData& map, int level, View view, std::string_view text);
+// Shows `text`, waits for confirmation, closes over `level` at `view`.
+void info_panel(Console& console, const Level& level, View view, std::string_view text);
 
-// Asks problem `code` - 100 of `level` and judges one answer line. A right answer sets the
-// problem's flag, adds 1 to solved_count and shows the solved text until confirmed; a wrong
-// answer (or the end of input) plays the WRONG banner and leaves the panel on screen.
-void problem_panel(Console& console, MapData& map, int level, View view, int code,
-                   int& solved_count);
+// The problem panel: rises without "[ok]", shows `question` and reads one answer line; nothing
+// once the input has ended.
+std::optional<std::string> ask_in_problem_panel(Console& console, std::string_view question);
+
+// After a right answer: "[ok]" and the solved text on teal in the open problem panel until the
+// player confirms, then the panel closes over `level` at `view`.
+void show_solved_text(Console& console, const Level& level, View view, std::string_view text);
 
 // The WRONG banner: three cycles of two 200 ms halves in the open panel.
 void panel_blink_wrong_solution(Console& console);

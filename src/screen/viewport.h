@@ -2,8 +2,10 @@
 // that stays in its middle.
 #pragma once
 
-#include "level/map_data.h"
+#include "level/world.h"
+#include "rules/game_state.h"
 #include "screen/console.h"
+#include "screen/geometry.h"
 
 // The map cell shown at the viewport's top-left screen cell (row 2, column 2). Either
 // coordinate may be negative. The player stands on map cell (x + 34, y + 11), drawn at the home
@@ -11,13 +13,22 @@
 struct View {
   int x = 0;
   int y = 0;
+  friend bool operator==(const View&, const View&) = default;
 };
+
+// The view that shows `player` on the home cell, and the cell a view shows there.
+constexpr View view_of(Cell player) {
+  return {player.x - home_offset_x, player.y - home_offset_y};
+}
+constexpr Cell player_of(View view) {
+  return {view.x + home_offset_x, view.y + home_offset_y};
+}
 
 // Repaints all 69 x 23 viewport cells, each exactly once: map cells in the level's colours and
 // characters, black blanks where the viewport lies beyond the map. Parks the cursor and flushes.
 // The game keeps the player's cell inside the map; a view further out still draws only inside
 // the viewport and reads no cell outside the map (the viewport is then blank where no map shows).
-void draw_map(Console& console, const MapData& map, int level, View view);
+void draw_map(Console& console, const Level& level, View view);
 
 // Draws the player marker, a white 'X' on red, at row 13 + dy, column 36 + dx. Parks the cursor
 // and flushes.

@@ -1,14 +1,11 @@
-// Command input: every line the game reads goes through a 12-byte buffer (at most 11
-// characters, the newline removed; the rest of a longer line is read as the next line), and a
-// command line splits into at most two words at single blanks. Also the small text utilities
-// that the loop, the pages and the panels judge lines with.
+// Command lines and the small text utilities the game judges lines with. Every line the game
+// reads holds at most 11 characters (the rest of a longer line is read as the next line); a
+// command line splits into at most two words at single blanks.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "screen/console.h"
 
 // How many characters one read takes at the most; the 12th byte of the buffer holds the NUL.
 inline constexpr int line_capacity = 11;
@@ -19,10 +16,6 @@ struct InputData {
   // Token 0 is the command word, token 1 the step count. Only the first token_count are valid.
   std::array<std::string, 2> tokens;
 };
-
-// Reads the next line, or the next 11 characters of a longer one, into `line` without its
-// newline. Returns false, leaving `line` empty, once the input has ended or cannot be read.
-bool get_input(Console& console, std::string& line);
 
 // Splits `line` at blanks (only the blank, code 32, separates words).
 void make_input_data(InputData& input, std::string_view line);

@@ -1,0 +1,106 @@
+// The loaded world: one record per level, as the level's eight files give it. The world is built
+// once, before anything is drawn, and never changes during play: what the player has done lives
+// in the game state (rules/game_state.h).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// One image layer of a level: one int per map cell, width x height cells in one block, row by
+// row from the top. Cells are addressed (x, y): x from 0 at the left, y from 0 at the top.
+class Layer {
+ public:
+  Layer() = default;
+  // `width` x `height` cells, all `fill`.
+  Layer(int width, int height, int fill = 0)
+      : width_(width), height_(height), cells_(static_cast<std::size_t>(width) * height, fill) {}
+  // The cells of `cells`, `width` to a row; a last row that is not full is dropped.
+  Layer(int width, std::vector<int> cells)
+      : width_(width),
+        height_(width > 0 ? static_cast<int>(cells.size() / width) : 0),
+        cells_(std::move(cells)) {
+    cells_.resize(static_cast<std::size_t>(width_) * height_);
+  }
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+  // Cell (x, y), which must lie inside the layer.
+  int at(int x, int y) const { return cells_[index(x, y)]; }
+  int& at(int x, int y) { return cells_[index(x, y)]; }
+
+  // Every cell, row by row.
+  const std::vector<int>& cells() const { return cells_; }
+
+  friend bool operator==(const Layer&, const Layer&) = default;
+
+ private:
+  std::size_t index(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+           static_cast<std::size_t>(x);
+  }
+
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<int> cells_;
+};
+
+// Where a room transition leads: the player then stands on cell (x, y) of `level`.
+struct RoomTransition {
+  int level = 0;
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const RoomTransition&, const RoomTransition&) = default;
+};
+
+// A problem: asked until its answer is given, then its solved text is shown.
+struct Problem {
+  std::string question;
+  std::string solved_text;
+  int answer = 0;
+  friend bool operator==(const Problem&, const Problem&) = default;
+};
+
+// An information entry: its locked text until `required` problems (over all levels) have been
+// solved when the player walks into it; then it unlocks, opens its gate and shows its unlocked
+// text.
+struct Information {
+  std::string locked_text;
+  std::string unlocked_text;
+  int required = 0;
+  friend bool operator==(const Information&, const Information&) = default;
+};
+
+// An obstruction: a gate that blocks and shows its text until the information entry of the same
+// index on the same level unlocks.
+struct Obstruction {
+  std::string text;
+  friend bool operator==(const Obstruction&, const Obstruction&) = default;
+};
+
+struct Level {
+  int width = 0;          // at least 69
+  int height = 0;         // at least 23
+  Layer fg_layer;         // xterm colour index of each cell's character
+  Layer bg_layer;         // xterm colour index of each cell's background
+  Layer collision_layer;  // cell code of each cell (level/cell_codes.h)
+  std::string content;    // the character of each cell, width x height, row by row
+  std::vector<RoomTransition> transitions;  // entry k: cell code 50 + k
+  std::vector<Problem> problems;            // entry k: cell code 100 + k
+  std::vector<Information> infos;           // entry k: cell code 200 + k
+  std::vector<Obstruction> obstructions;    // entry k: cell code 49 - k
+
+  bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+  // The character of cell (x, y), which must lie inside the map.
+  char character(int x, int y) const {
+    return content[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                   static_cast<std::size_t>(x)];
+  }
+
+  friend bool operator==(const Level&, const Level&) = default;
+};
+
+// The levels in manifest order; the game starts on level 0.
+using World = std::vector<Level>;
