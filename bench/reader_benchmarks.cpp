@@ -10,6 +10,7 @@
 #include "generated_world.h"
 #include "level/content_file.h"
 #include "level/image_layer.h"
+#include "level/level_check.h"
 #include "level/level_tables.h"
 #include "level/manifest.h"
 
@@ -55,6 +56,13 @@ void load_generated_world(benchmark::State& state, const ImageFormat& format) {
   state.SetItemsProcessed(state.iterations() * cells_per_level);
 }
 
+// The load-time check the game runs on every loaded world, before the title page.
+void check_generated_world(benchmark::State& state) {
+  const World world = load_world(nullptr, world_directory(bench_files(), "P5"));
+  for (auto _ : state) check_level_data(world);
+  state.SetItemsProcessed(state.iterations() * cells_per_level);
+}
+
 // Registered by hand so each format's name reads as it does in the files: ReadImage/P5.
 [[maybe_unused]] const bool registered = [] {
   for (const ImageFormat& format : image_formats) {
@@ -70,6 +78,7 @@ void load_generated_world(benchmark::State& state, const ImageFormat& format) {
         [&format](benchmark::State& state) { load_generated_world(state, format); })
         ->Unit(benchmark::kMillisecond);
   }
+  benchmark::RegisterBenchmark("CheckWorld", check_generated_world)->Unit(benchmark::kMillisecond);
   return true;
 }();
 
