@@ -196,32 +196,39 @@ LineEnd LevelFile::read_line(std::string& text) {
   return LineEnd::end_of_file;
 }
 
+void LevelFile::skip_whitespace() {
+  do {
+    for (; next_ != end_ && is_whitespace(static_cast<unsigned char>(*next_)); ++next_) {
+      if (*next_ == '\n') ++line_;
+    }
+  } while (next_ == end_ && refill());
+}
+
 bool LevelFile::next_after_whitespace_is(int byte) {
-  int next = get();
-  while (is_whitespace(next)) next = get();
-  unget(next);
-  return next == byte;
+  skip_whitespace();
+  return next_ != end_ && static_cast<unsigned char>(*next_) == byte;
 }
 
 NumberRead LevelFile::read_number(int& value) {
-  int byte = get();
-  while (is_whitespace(byte)) byte = get();
-  if (byte < 0) return NumberRead::end_of_file;
-  const bool negative = byte == '-';
-  if (byte != '-' && byte != '+') unget(byte);
+  skip_whitespace();
+  if (next_ == end_) return NumberRead::end_of_file;
+  const bool negative = *next_ == '-';
+  if (*next_ == '-' || *next_ == '+') ++next_;
 
-  ensure_available(number_window);
-  const char* run_end = end_of_digits(next_, end_);
-  if (run_end == next_) return NumberRead::not_a_number;
+  if (!at_end_ && static_cast<std::size_t>(end_ - next_) < number_window) {
+    ensure_available(number_window);
+  }
+  // from_chars would take a second sign: "%d" does not.
+  if (next_ == end_ || !is_digit(*next_)) return NumberRead::not_a_number;
   long long magnitude = 0;
-  bool too_large = false;
-  if (run_end != end_ || at_end_) {
-    const auto [stop, error] = std::from_chars(next_, run_end, magnitude);
-    too_large = error != std::errc() || stop != run_end;
-    next_ = run_end;
-  } else {
+  auto [stop, error] = std::from_chars(next_, end_, magnitude);
+  bool too_large = error != std::errc();
+  if (stop == end_ && !at_end_) {
     // A run of digits longer than the window (padded with zeros, or far too large): folded in
     // block by block, and never wider than it needs to be to tell it is too large.
+    magnitude = 0;
+    too_large = false;
+    const char* run_end = stop;
     while (run_end != next_) {
       for (; next_ != run_end; ++next_) {
         magnitude = std::min(magnitude * 10 + (*next_ - '0'), past_every_int);
@@ -229,6 +236,8 @@ NumberRead LevelFile::read_number(int& value) {
       ensure_available(number_window);
       run_end = end_of_digits(next_, end_);
     }
+  } else {
+    next_ = stop;
   }
   const long long signed_value = negative ? -magnitude : magnitude;
   if (too_large || signed_value < std::numeric_limits<int>::min() ||

@@ -124,6 +124,8 @@ class LevelFile {
   bool refill();
   // Makes at least `count` bytes available in the buffer, unless the file ends first.
   void ensure_available(std::size_t count);
+  // Reads past whitespace, counting lines, straight from the buffer.
+  void skip_whitespace();
 
   std::string shown_path_;
   int descriptor_ = -1;
