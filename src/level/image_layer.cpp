@@ -16,6 +16,30 @@ struct ImageHeader {
   int height = 0;
 };
 
+// The cube level (0..5) of one colour component: the highest of the intensities 0, 95, 135,
+// 175, 215, 255 that does not exceed it.
+constexpr int cube_level(int component) {
+  return (std::max(component, 55) - 55) / 40;
+}
+
+// The cube level of every byte a raw raster can hold, so its pixels need no division.
+constexpr std::array<unsigned char, 256> byte_cube_levels = [] {
+  std::array<unsigned char, 256> levels{};
+  for (int byte = 0; byte < 256; ++byte)
+    levels[byte] = static_cast<unsigned char>(cube_level(byte));
+  return levels;
+}();
+
+// The colour-cube index of a pixel from the cube levels of its components.
+constexpr long long cube_index(long long red_level, long long green_level, long long blue_level) {
+  return 16 + 36 * red_level + 6 * green_level + blue_level;
+}
+
+int raw_pixel_index(const unsigned char* pixel) {
+  return static_cast<int>(cube_index(byte_cube_levels[pixel[0]], byte_cube_levels[pixel[1]],
+                                     byte_cube_levels[pixel[2]]));
+}
+
 bool is_colour(int format) {
   return format == 3 || format == 6;
 }
@@ -137,24 +161,27 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
   std::span<int>::iterator cell = layer.cells().begin();
   // A pixel's bytes may be split between two blocks of the file: they wait here until complete.
   std::array<unsigned char, 3> pixel{};
-  std::uint64_t pending = 0;
+  std::size_t pending = 0;
   const std::uint64_t got = file.read_bytes(raster_bytes, [&](const char* bytes, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-      pixel[pending++] = static_cast<unsigned char>(bytes[i]);
-      if (pending < bytes_per_pixel) continue;
-      *cell++ = bytes_per_pixel == 1 ? pixel[0] : colour_cube_index(pixel[0], pixel[1], pixel[2]);
-      pending = 0;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes);
+    const auto* const in_end = in + n;
+    if (bytes_per_pixel == 1) {
+      cell = std::copy(in, in_end, cell);
+      return;
     }
+    while (pending != 0 && in != in_end) {
+      pixel[pending++] = *in++;
+      if (pending == pixel.size()) {
+        *cell++ = raw_pixel_index(pixel.data());
+        pending = 0;
+      }
+    }
+    for (; in_end - in >= 3; in += 3) *cell++ = raw_pixel_index(in);
+    while (in != in_end) pixel[pending++] = *in++;
   });
   // The file shrank since it was measured.
   if (got < raster_bytes) refuse_short_raster(file, header);
   return layer;
-}
-
-// The cube level (0..5) of one colour component: the highest of the intensities 0, 95, 135,
-// 175, 215, 255 that does not exceed it.
-int cube_level(int component) {
-  return (std::max(component, 55) - 55) / 40;
 }
 
 }  // namespace
@@ -162,7 +189,7 @@ int cube_level(int component) {
 int colour_cube_index(int red, int green, int blue) {
   // Wide arithmetic: a plain raster's samples are taken as they come, and absurdly large ones
   // must not overflow; such a cell holds the largest int instead.
-  const long long index = 16 + 36LL * cube_level(red) + 6LL * cube_level(green) + cube_level(blue);
+  const long long index = cube_index(cube_level(red), cube_level(green), cube_level(blue));
   return static_cast<int>(std::min<long long>(index, std::numeric_limits<int>::max()));
 }
 
