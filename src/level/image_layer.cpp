@@ -169,15 +169,18 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
       cell = std::copy(in, in_end, cell);
       return;
     }
-    while (pending != 0 && in != in_end) {
-      pixel[pending++] = *in++;
-      if (pending == pixel.size()) {
-        *cell++ = raw_pixel_index(pixel.data());
-        pending = 0;
-      }
+    if (pending != 0) {
+      const std::size_t taken = std::min(pixel.size() - pending, n);
+      std::copy_n(in, taken, pixel.begin() + pending);
+      pending += taken;
+      in += taken;
+      if (pending < pixel.size()) return;
+      *cell++ = raw_pixel_index(pixel.data());
     }
     for (; in_end - in >= 3; in += 3) *cell++ = raw_pixel_index(in);
-    while (in != in_end) pixel[pending++] = *in++;
+    // Fewer bytes than a pixel are left: they wait for the next block.
+    pending = std::min(static_cast<std::size_t>(in_end - in), pixel.size());
+    std::copy_n(in, pending, pixel.begin());
   });
   // The file shrank since it was measured.
   if (got < raster_bytes) refuse_short_raster(file, header);
