@@ -17,6 +17,16 @@ namespace {
 // One block of the file in memory at a time.
 constexpr std::size_t block_size = std::size_t{1} << 18;
 
+// A file smaller than a block gets a buffer of its own size, at least this large, so a world of
+// small files neither fills nor touches a whole block per file, which was a good part of the
+// game's time to its title page.
+constexpr std::size_t smallest_buffer = std::size_t{1} << 12;
+
+std::size_t buffer_size_for(std::uint64_t file_size) {
+  return static_cast<std::size_t>(
+      std::clamp<std::uint64_t>(file_size, smallest_buffer, block_size));
+}
+
 // A number is parsed from the buffer in one piece when this many bytes are at hand: more than
 // any int needs, so only numbers padded with many zeros take the slow road.
 constexpr std::size_t number_window = 64;
@@ -117,7 +127,7 @@ LevelFile::LevelFile(const WorldFile& file) : shown_path_(printable_path(file.pa
   descriptor_ = open_regular_file(path_to_open(file.path, file.directory), shown_path_);
   struct stat status {};
   if (::fstat(descriptor_, &status) == 0) size_ = static_cast<std::uint64_t>(status.st_size);
-  buffer_.resize(block_size);
+  buffer_.resize(buffer_size_for(size_));
   next_ = end_ = buffer_.data();
 }
 
