@@ -85,7 +85,7 @@ std::string image(const ImageFormat& format, int width, int height, Pattern patt
   return bytes;
 }
 
-int as_drawn(int byte) {
+int unchanged(int byte) {
   return byte;
 }
 
@@ -152,9 +152,9 @@ void write_tables(const std::string& world, int width, int height) {
 void write_format_world(const std::string& world, const ImageFormat& format) {
   const int width = generated_width, height = generated_height;
   write_file(world + "/" + image_name("fg", format),
-             image(format, width, height, Pattern(1), as_drawn));
+             image(format, width, height, Pattern(1), unchanged));
   write_file(world + "/" + image_name("bg", format),
-             image(format, width, height, Pattern(2), as_drawn));
+             image(format, width, height, Pattern(2), unchanged));
   write_file(world + "/" + image_name("codes", format),
              image(format, width, height, Pattern(3), playable_code));
   write_tables(world, width, height);
@@ -166,8 +166,8 @@ void write_format_world(const std::string& world, const ImageFormat& format) {
 void write_refused_world(const std::string& world) {
   const ImageFormat& raw_grey = image_formats[2];
   const int width = viewport_columns, height = viewport_rows;
-  write_file(world + "/tall.pgm", image(raw_grey, 1, refused_layer_height, Pattern(1), as_drawn));
-  write_file(world + "/bg.pgm", image(raw_grey, width, height, Pattern(2), as_drawn));
+  write_file(world + "/tall.pgm", image(raw_grey, 1, refused_layer_height, Pattern(1), unchanged));
+  write_file(world + "/bg.pgm", image(raw_grey, width, height, Pattern(2), unchanged));
   write_file(world + "/codes.pgm", image(raw_grey, width, height, Pattern(3), playable_code));
   write_tables(world, width, height);
   write_file(world + "/manifest.txt", manifest("tall.pgm", "bg.pgm", "codes.pgm"));
