@@ -4,8 +4,9 @@
 RELEASE_DIR := build/release
 TEST_DIR    := build/test
 JOBS        ?= 2
+PREFIX      ?= /usr/local
 
-.PHONY: play test release test-deps clean
+.PHONY: play test release test-deps install uninstall clean
 
 play: release
 	cd game && ../$(RELEASE_DIR)/quadrivant
@@ -13,6 +14,18 @@ play: release
 release:
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
+
+# make install [PREFIX=/usr/local] [DESTDIR=staging]: the programs, the shipped adventure, the
+# author's guide and the man page; make uninstall removes what the last install wrote.
+install:
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
+	DESTDIR=$(DESTDIR) cmake --install $(RELEASE_DIR)
+
+uninstall:
+	@test -f $(RELEASE_DIR)/install_manifest.txt || { echo "Nothing installed from this tree."; exit 1; }
+	xargs rm -f < $(RELEASE_DIR)/install_manifest.txt
+	rm -f $(RELEASE_DIR)/install_manifest.txt
 
 test: test-deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUADRIVANT_TESTS=ON -DQUADRIVANT_SANITIZE=ON
