@@ -11,11 +11,12 @@ play: release
 	cd game && ../$(RELEASE_DIR)/quadrivant
 
 release:
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
 
 test: test-deps
-	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUADRIVANT_TESTS=ON -DQUADRIVANT_SANITIZE=ON
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUADRIVANT_TESTS=ON -DQUADRIVANT_SANITIZE=ON \
+	  -DQUADRIVANT_WERROR=ON
 	cmake --build $(TEST_DIR) --parallel $(JOBS)
 	cd $(TEST_DIR) && ctest --output-on-failure --timeout 300
 
