@@ -25,7 +25,7 @@ release:
 install:
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF \
 	  -DCMAKE_INSTALL_PREFIX=$(PREFIX)
-	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
+	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant quadrivant-check
 	DESTDIR=$(DESTDIR) cmake --install $(RELEASE_DIR)
 
 uninstall:
