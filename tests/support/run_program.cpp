@@ -50,10 +50,6 @@ ProgramRun run_program(const std::string& program, const std::vector<std::string
     }
     setenv("QUADRIVANT_WAIT_LOG", files[3].c_str(), 1);
     alarm(static_cast<unsigned>(timeout_seconds));  // outlives exec: ends a program that hangs
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
     if (chdir(working_directory.c_str()) == 0) execv(program.c_str(), argv.data());
     _exit(127);
   }
