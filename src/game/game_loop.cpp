@@ -8,6 +8,7 @@
 #include "game/game_state.h"
 #include "game/input.h"
 #include "game/movement.h"
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
 #include "screen/pages.h"
 #include "screen/viewport.h"
@@ -81,15 +82,19 @@ void dispatch(Console& console, MapData& map, GameState& state, const InputData&
 }
 
 // One turn: a fresh screen, one line read, its command carried out. A closed input ends the
-// game like "quit", so the loop never spins on it.
+// game like "quit", so the loop never spins on it. A screen disturbed while the player types
+// is cleared and the turn begins again, which redraws the whole picture.
 void play_turn(Console& console, MapData& map, GameState& state, std::string& line,
                InputData& input) {
+  start_clean_if_disturbed(console);
   generate_border(console);
   draw_map(console, map, state.current_level, state.view);
   draw_player(console, 0, 0);
   reset_console(console);
   state.pending_code = 0;
-  if (!get_input(console, line)) return end_game(console, state);
+  const LineRead read = read_line(console, line);
+  if (read == LineRead::disturbed) return;
+  if (read == LineRead::ended) return end_game(console, state);
   make_input_data(input, line);
   dispatch(console, map, state, input);
 }
@@ -100,6 +105,7 @@ void play_game(Console& console, MapData& map) {
   GameState state;
   std::string line;
   InputData input;
+  start_clean_if_disturbed(console);
   generate_border(console);
   start(console);
   while (state.running) play_turn(console, map, state, line, input);

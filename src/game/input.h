@@ -20,8 +20,23 @@ struct InputData {
   std::array<std::string, 2> tokens;
 };
 
+// What one read brought.
+enum class LineRead {
+  line,       // a line (or the next 11 characters of a longer one)
+  ended,      // the input has ended or cannot be read
+  disturbed,  // the terminal was resized or brought back from the background meanwhile
+};
+
 // Reads the next line, or the next 11 characters of a longer one, into `line` without its
-// newline. Returns false, leaving `line` empty, once the input has ended or cannot be read.
+// newline. When the wait for a line typed at the terminal is cut short by a disturbed screen,
+// nothing is read: a clear-screen and the frame are written (not flushed) and `disturbed`
+// returned, so the caller can redraw its picture and read again. A disturbance noticed after a
+// line came in leaves the same clear-screen and frame for the drawing that follows.
+LineRead read_line(Console& console, std::string& line);
+
+// read_line until a line comes or the input ends; a disturbed screen gets the frame and the
+// prompt again meanwhile. Returns false, leaving `line` empty, once the input has ended or
+// cannot be read.
 bool get_input(Console& console, std::string& line);
 
 // Splits `line` at blanks (only the blank, code 32, separates words).

@@ -1,13 +1,19 @@
 // quadrivant: a puzzle adventure played in a text terminal. Takes no arguments: the world comes
 // from "manifest.txt" in the working directory, the game is played on standard input and output.
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 
 #include "game/game_loop.h"
 #include "level/level_check.h"
 #include "level/load_error.h"
 #include "level/manifest.h"
 #include "screen/console.h"
+#include "screen/drawing_step.h"
+#include "screen/small_terminal.h"
+#include "screen/terminal_signals.h"
 
 namespace {
 
@@ -22,6 +28,22 @@ int report_load_error(const LoadError& error) {
   std::fputs(error.what(), stream);
   std::fflush(stream);
   return 1;
+}
+
+[[noreturn]] void report_output_failure(const OutputFailure& failure) {
+  std::fputs(failure.what(), stderr);
+  std::fflush(stderr);
+  // Not exit(): it would flush standard output, writing the buffered frame once more.
+  std::_Exit(1);
+}
+
+// Loading only prints plain lines, which leave the terminal as it was, so the signals keep
+// their default actions until the game draws.
+void play_on(Console& console, MapData& map) {
+  if (isatty(fileno(console.out))) install_terminal_signals();
+  warn_if_terminal_too_small(console);
+  play_game(console, map);
+  end_drawing_step(console);
 }
 
 }  // namespace
@@ -40,7 +62,10 @@ int main() {
   }
 
   Console console{stdin, stdout};
-  play_game(console, map);
-  std::fflush(stdout);
+  try {
+    play_on(console, map);
+  } catch (const OutputFailure& failure) {
+    report_output_failure(failure);
+  }
   return 0;
 }

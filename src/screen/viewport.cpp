@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
 
 namespace {
@@ -88,11 +89,11 @@ void draw_map(Console& console, const MapData& map, int level, View view) {
   const MapRectangle shown = write_blank_bands(console, map.width[level], map.height[level], view);
   write_map_cells(console, map, level, shown);
   move_cursor_away(console);
-  std::fflush(console.out);
+  end_drawing_step(console);
 }
 
 void draw_player(Console& console, int dx, int dy) {
   std::fprintf(console.out, "\x1b[%i;%iH%s", 13 + dy, 36 + dx, "\x1b[48;5;160m\x1b[38;5;255mX");
   move_cursor_away(console);
-  std::fflush(console.out);
+  end_drawing_step(console);
 }
