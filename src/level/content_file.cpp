@@ -51,9 +51,9 @@ void check_row(const std::string& row, LineEnd end, int width, int number) {
 
 }  // namespace
 
-MapContent read_map_content_file(const std::string& path, std::FILE* out) {
-  LevelFile file(path, "r");
-  std::fprintf(out, "Loading %s  |  ", path.c_str());
+MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
+  LevelFile file(world_file);
+  std::fprintf(out, "Loading %s  |  ", file.path().c_str());
 
   MapContent content;
   read_content_header(file, content);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include "level/level_file.h"
 
 struct MapContent {
   int width = 0;
@@ -14,4 +15,5 @@ struct MapContent {
 // Reads the content file at `path`. Prints "Loading <path>  |  " to `out` once the file is open
 // and "Map dimensions: <w>x<h>\n" once the size is accepted. Throws LoadError on any fault,
 // naming the first faulty map row by its number (1 for the top row).
-MapContent read_map_content_file(const std::string& path, std::FILE* out);
+// Relative paths are taken from the world's directory.
+MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out);

@@ -1,6 +1,7 @@
 #include "level/image_layer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -34,23 +35,26 @@ void read_magic_number(LevelFile& file, ImageHeader& header) {
   }
 }
 
-// Comment lines stand only directly after the magic line, as image editors write them.
-void skip_comment_lines(LevelFile& file) {
-  int byte = file.get();
-  while (byte == '#') {
-    const int line = file.line();
+// Comment lines ('#' to the end of the line) may stand before any number of the header, as
+// Netpbm allows; image editors write them right after the magic line.
+void skip_comments(LevelFile& file) {
+  while (file.next_after_whitespace_is('#')) {
+    const std::int64_t line = file.line();
     if (file.skip_line() != LineEnd::newline) {
       refuse_level_file("The image " + file.path() + " ends inside its comment on line " +
                         std::to_string(line) + "!\n");
     }
-    byte = file.get();
   }
-  file.unget(byte);
+}
+
+NumberRead read_header_number(LevelFile& file, int& value) {
+  skip_comments(file);
+  return file.read_number(value);
 }
 
 int read_dimension(LevelFile& file, const char* name) {
   int value = 0;
-  if (file.read_number(value) != NumberRead::number || value < 1) {
+  if (read_header_number(file, value) != NumberRead::number || value < 1) {
     refuse_level_file("The " + std::string(name) + " of the image " + file.path() +
                       " is not a positive number!\n");
   }
@@ -60,11 +64,10 @@ int read_dimension(LevelFile& file, const char* name) {
 ImageHeader read_image_header(LevelFile& file) {
   ImageHeader header;
   read_magic_number(file, header);
-  skip_comment_lines(file);
   header.width = read_dimension(file, "width");
   header.height = read_dimension(file, "height");
   int maxval = 0;
-  if (file.read_number(maxval) != NumberRead::number) {
+  if (read_header_number(file, maxval) != NumberRead::number) {
     refuse_level_file("The maxval of the image " + file.path() + " is not a number!\n");
   }
   if (maxval > 255) {
@@ -112,17 +115,28 @@ Matrix read_plain_raster(LevelFile& file, const ImageHeader& header) {
   return cells;
 }
 
+// The raster is exactly width x height pixels of one or three bytes; its size is checked against
+// the file before anything is allocated, and bytes after it are never read.
 Matrix read_raw_raster(LevelFile& file, const ImageHeader& header) {
-  const std::vector<unsigned char> bytes = file.read_rest();
-  const std::size_t bytes_per_pixel = is_colour(header.format) ? 3 : 1;
-  const auto width = static_cast<std::size_t>(header.width);
-  const auto height = static_cast<std::size_t>(header.height);
-  // Divided rather than multiplied, so no header can overflow the comparison.
-  if (bytes.size() / bytes_per_pixel / height < width) refuse_short_raster(file, header);
+  const std::uint64_t bytes_per_pixel = is_colour(header.format) ? 3 : 1;
+  const auto width = static_cast<std::uint64_t>(header.width);
+  const auto height = static_cast<std::uint64_t>(header.height);
+  // Both are below 2^31, so the product cannot overflow.
+  const std::uint64_t raster_bytes = width * height * bytes_per_pixel;
+  if (file.bytes_left() < raster_bytes) refuse_short_raster(file, header);
 
   Matrix cells(height, std::vector<int>(width));
-  const unsigned char* sample = bytes.data();
+  std::vector<unsigned char> row_bytes(width * bytes_per_pixel);
   for (std::vector<int>& row : cells) {
+    std::size_t filled = 0;
+    const std::uint64_t got =
+        file.read_bytes(row_bytes.size(), [&](const char* bytes, std::size_t n) {
+          std::memcpy(row_bytes.data() + filled, bytes, n);
+          filled += n;
+        });
+    // The file shrank since it was measured.
+    if (got < row_bytes.size()) refuse_short_raster(file, header);
+    const unsigned char* sample = row_bytes.data();
     for (int& cell : row) {
       cell =
           is_colour(header.format) ? colour_cube_index(sample[0], sample[1], sample[2]) : sample[0];
@@ -147,9 +161,9 @@ int colour_cube_index(int red, int green, int blue) {
   return static_cast<int>(std::min<long long>(index, std::numeric_limits<int>::max()));
 }
 
-Matrix img_to_matrix(const std::string& path, std::FILE* out) {
-  LevelFile file(path, "rb");
-  std::fprintf(out, "Loading %s\n", path.c_str());
+Matrix img_to_matrix(const WorldFile& world_file, std::FILE* out) {
+  LevelFile file(world_file);
+  std::fprintf(out, "Loading %s\n", file.path().c_str());
   const ImageHeader header = read_image_header(file);
   return is_plain(header.format) ? read_plain_raster(file, header) : read_raw_raster(file, header);
 }

@@ -3,13 +3,15 @@
 
 #include <cstdio>
 #include <string>
+#include "level/level_file.h"
 
 #include "level/map_data.h"
 
 // Reads the image at `path` into [y][x] cells with the dimensions of its own header: grey
 // samples (P2, P5) as they stand, colour pixels (P3, P6) as xterm colour-cube indices.
 // Prints "Loading <path>\n" to `out` once the file is open. Throws LoadError on any fault.
-Matrix img_to_matrix(const std::string& path, std::FILE* out);
+// Relative paths are taken from the world's directory.
+Matrix img_to_matrix(const WorldFile& world_file, std::FILE* out);
 
 // The xterm colour-cube index (16..231) of a pixel: each component goes down to the highest
 // cube intensity (0, 95, 135, 175, 215, 255) that does not exceed it.

@@ -88,6 +88,23 @@ std::string code_fault(const MapData& map, int level, int code) {
   return "";
 }
 
+// What is wrong with a colour of a cell, or "" if the terminal can show it.
+std::string colour_fault(const char* layer, int colour) {
+  if (colour >= 0 && colour <= 255) return "";
+  return std::string(layer) + " colour " + std::to_string(colour) +
+         " is not an xterm colour (0 to 255)";
+}
+
+// The first fault of cell (x, y): its code first, then its colours.
+std::string cell_fault(const MapData& map, int level, std::size_t x, std::size_t y) {
+  const int code = map.collision_layer[level][y][x];
+  const std::string fault = code_fault(map, level, code);
+  if (!fault.empty()) return "code " + std::to_string(code) + " " + fault;
+  const std::string foreground = colour_fault("foreground", map.fg_layer[level][y][x]);
+  if (!foreground.empty()) return foreground;
+  return colour_fault("background", map.bg_layer[level][y][x]);
+}
+
 }  // namespace
 
 void check_level_data(const MapData& map) {
@@ -95,12 +112,11 @@ void check_level_data(const MapData& map) {
     const Matrix& codes = map.collision_layer[level];
     for (std::size_t y = 0; y < codes.size(); ++y) {
       for (std::size_t x = 0; x < codes[y].size(); ++x) {
-        const int code = codes[y][x];
-        const std::string fault = code_fault(map, level, code);
+        const std::string fault = cell_fault(map, level, x, y);
         if (fault.empty()) continue;
         throw LoadError("(;^_^) Oopsie! Level " + std::to_string(level) + ", " +
-                            cell_name(static_cast<int>(x), static_cast<int>(y)) + ": code " +
-                            std::to_string(code) + " " + fault + "!\n",
+                            cell_name(static_cast<int>(x), static_cast<int>(y)) + ": " + fault +
+                            "!\n",
                         MessageStream::standard_output);
       }
     }

@@ -1,12 +1,25 @@
 #include "level/level_file.h"
 
-#include <array>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <system_error>
+#include <cstring>
+#include <limits>
 
 #include "level/load_error.h"
 
 namespace {
+
+// One block of the file in memory at a time.
+constexpr std::size_t block_size = std::size_t{1} << 18;
+
+// A number is parsed from the buffer in one piece when this many bytes are at hand: more than
+// any int needs, so only numbers padded with many zeros take the slow road.
+constexpr std::size_t number_window = 64;
 
 // The whitespace that scanf skips before a number, in the "C" locale the game runs in.
 bool is_whitespace(int byte) {
@@ -18,78 +31,202 @@ bool is_digit(int byte) {
   return byte >= '0' && byte <= '9';
 }
 
+const char* end_of_digits(const char* from, const char* end) {
+  while (from != end && is_digit(*from)) ++from;
+  return from;
+}
+
+// Beyond the magnitude of every int: a number that reaches it is out of range however it goes on.
+constexpr long long past_every_int = 1LL << 32;
+
+[[noreturn]] void refuse_opening(const std::string& text) {
+  throw LoadError("(;^_^) Oopsie! " + text, MessageStream::standard_error);
+}
+
+// What a file that is not a regular file is, for the message that refuses it.
+const char* kind_of(mode_t mode) {
+  if (S_ISDIR(mode)) return "a directory";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "not a regular file";
+}
+
+[[noreturn]] void refuse_kind(const std::string& shown, mode_t mode) {
+  refuse_opening("Only regular files are read: " + shown + " is " + kind_of(mode) + "!\n");
+}
+
+std::string path_to_open(std::string_view path, const std::string& directory) {
+  if (directory.empty() || path.starts_with('/')) return std::string(path);
+  return directory + "/" + std::string(path);
+}
+
+// Opens a regular file only. The kind is looked at before opening, so a FIFO is never opened
+// (which would wait for a writer), and again after, in case the path changed in between.
+int open_regular_file(const std::string& path, const std::string& shown) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) {
+    refuse_opening("Unable to open file -> " + shown + "\n");
+  }
+  if (!S_ISREG(status.st_mode)) refuse_kind(shown, status.st_mode);
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+  if (descriptor < 0) refuse_opening("Unable to open file -> " + shown + "\n");
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(descriptor);
+    refuse_kind(shown, status.st_mode);
+  }
+  return descriptor;
+}
+
 }  // namespace
 
 void refuse_level_file(const std::string& text) {
   throw LoadError("(;^_^) Oopsie! " + text, MessageStream::standard_output);
 }
 
-LevelFile::LevelFile(const std::string& path, const char* mode)
-    : path_(path), file_(std::fopen(path.c_str(), mode)) {
-  if (file_ == nullptr) {
-    throw LoadError("(;^_^) Oopsie! Unable to open file -> " + path + "\n",
-                    MessageStream::standard_error);
+std::string printable_path(std::string_view path) {
+  static constexpr char hex[] = "0123456789abcdef";
+  std::string shown;
+  shown.reserve(path.size());
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7f) {
+      shown += c;
+    } else if (byte == '\n') {
+      shown += "\\n";
+    } else if (byte == '\r') {
+      shown += "\\r";
+    } else if (byte == '\t') {
+      shown += "\\t";
+    } else {
+      shown += {'\\', 'x', hex[byte >> 4], hex[byte & 0xf]};
+    }
   }
+  return shown;
+}
+
+LevelFile::LevelFile(const WorldFile& file) : shown_path_(printable_path(file.path)) {
+  descriptor_ = open_regular_file(path_to_open(file.path, file.directory), shown_path_);
+  struct stat status {};
+  if (::fstat(descriptor_, &status) == 0) size_ = static_cast<std::uint64_t>(status.st_size);
+  buffer_.resize(block_size);
+  next_ = end_ = buffer_.data();
 }
 
 LevelFile::~LevelFile() {
-  std::fclose(file_);
+  ::close(descriptor_);
 }
 
-int LevelFile::get() {
-  const int byte = std::getc(file_);
-  if (byte == '\n') ++line_;
-  return byte;
+bool LevelFile::refill() {
+  if (at_end_) return false;
+  consumed_ += static_cast<std::uint64_t>(end_ - buffer_.data());
+  next_ = end_ = buffer_.data();
+  ensure_available(1);
+  return next_ != end_;
+}
+
+void LevelFile::ensure_available(std::size_t count) {
+  const auto available = static_cast<std::size_t>(end_ - next_);
+  if (available >= count || at_end_) return;
+  // Keep the unread bytes, and the byte before them for unget().
+  const std::size_t keep_from = next_ > buffer_.data() ? 1 : 0;
+  const char* first_kept = next_ - keep_from;
+  consumed_ += static_cast<std::uint64_t>(first_kept - buffer_.data());
+  std::memmove(buffer_.data(), first_kept, available + keep_from);
+  next_ = buffer_.data() + keep_from;
+  end_ = next_ + available;
+  char* const buffer_end = buffer_.data() + buffer_.size();
+  while (static_cast<std::size_t>(end_ - next_) < count && !at_end_) {
+    const ssize_t got = ::read(descriptor_, const_cast<char*>(end_), buffer_end - end_);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) refuse_level_file("The file " + shown_path_ + " cannot be read!\n");
+    if (got == 0) at_end_ = true;
+    end_ += got;
+  }
+}
+
+std::uint64_t LevelFile::bytes_left() const {
+  const std::uint64_t position = consumed_ + static_cast<std::uint64_t>(next_ - buffer_.data());
+  return size_ > position ? size_ - position : 0;
 }
 
 void LevelFile::unget(int byte) {
-  if (byte == EOF) return;
-  std::ungetc(byte, file_);
+  if (byte < 0) return;
+  --next_;
   if (byte == '\n') --line_;
 }
 
 LineEnd LevelFile::skip_line() {
-  int byte = get();
-  if (byte == EOF) return LineEnd::no_line;
-  while (byte != '\n' && byte != EOF) byte = get();
-  return byte == '\n' ? LineEnd::newline : LineEnd::end_of_file;
+  if (next_ == end_ && !refill()) return LineEnd::no_line;
+  do {
+    const auto* newline =
+        static_cast<const char*>(std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
+    if (newline != nullptr) {
+      next_ = newline + 1;
+      ++line_;
+      return LineEnd::newline;
+    }
+    next_ = end_;
+  } while (refill());
+  return LineEnd::end_of_file;
 }
 
 LineEnd LevelFile::read_line(std::string& text) {
   text.clear();
-  int byte = get();
-  if (byte == EOF) return LineEnd::no_line;
-  for (; byte != '\n' && byte != EOF; byte = get()) text.push_back(static_cast<char>(byte));
-  return byte == '\n' ? LineEnd::newline : LineEnd::end_of_file;
+  if (next_ == end_ && !refill()) return LineEnd::no_line;
+  do {
+    const auto* newline =
+        static_cast<const char*>(std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
+    text.append(next_, newline != nullptr ? newline : end_);
+    if (newline != nullptr) {
+      next_ = newline + 1;
+      ++line_;
+      return LineEnd::newline;
+    }
+    next_ = end_;
+  } while (refill());
+  return LineEnd::end_of_file;
+}
+
+bool LevelFile::next_after_whitespace_is(int byte) {
+  int next = get();
+  while (is_whitespace(next)) next = get();
+  unget(next);
+  return next == byte;
 }
 
 NumberRead LevelFile::read_number(int& value) {
   int byte = get();
   while (is_whitespace(byte)) byte = get();
-  if (byte == EOF) return NumberRead::end_of_file;
+  if (byte < 0) return NumberRead::end_of_file;
+  const bool negative = byte == '-';
+  if (byte != '-' && byte != '+') unget(byte);
 
-  std::string digits;
-  if (byte == '-' || byte == '+') {
-    if (byte == '-') digits.push_back('-');
-    byte = get();
+  ensure_available(number_window);
+  const char* run_end = end_of_digits(next_, end_);
+  if (run_end == next_) return NumberRead::not_a_number;
+  long long magnitude = 0;
+  bool too_large = false;
+  if (run_end != end_ || at_end_) {
+    const auto [stop, error] = std::from_chars(next_, run_end, magnitude);
+    too_large = error != std::errc() || stop != run_end;
+    next_ = run_end;
+  } else {
+    // A run of digits longer than the window (padded with zeros, or far too large): folded in
+    // block by block, and never wider than it needs to be to tell it is too large.
+    while (run_end != next_) {
+      for (; next_ != run_end; ++next_) {
+        magnitude = std::min(magnitude * 10 + (*next_ - '0'), past_every_int);
+      }
+      ensure_available(number_window);
+      run_end = end_of_digits(next_, end_);
+    }
   }
-  const std::size_t sign_length = digits.size();
-  for (; is_digit(byte); byte = get()) digits.push_back(static_cast<char>(byte));
-  unget(byte);
-  if (digits.size() == sign_length) return NumberRead::not_a_number;
-
-  int read = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), read);
-  if (error != std::errc()) return NumberRead::not_a_number;  // beyond the range of an int
-  value = read;
+  const long long signed_value = negative ? -magnitude : magnitude;
+  if (too_large || signed_value < std::numeric_limits<int>::min() ||
+      signed_value > std::numeric_limits<int>::max()) {
+    return NumberRead::not_a_number;  // beyond the range of an int
+  }
+  value = static_cast<int>(signed_value);
   return NumberRead::number;
-}
-
-std::vector<unsigned char> LevelFile::read_rest() {
-  std::vector<unsigned char> bytes;
-  std::array<unsigned char, 1 << 16> chunk;
-  for (std::size_t count; (count = std::fread(chunk.data(), 1, chunk.size(), file_)) > 0;) {
-    bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(count));
-  }
-  return bytes;
 }

@@ -1,16 +1,30 @@
-// A level file open for reading byte by byte, and the pieces every level file format shares:
-// lines skipped whole, decimal numbers after whitespace, text lines, the rest of the file.
-// Every read stops at the end of the file, so no file makes a reader wait for a byte that never
-// comes.
+// A level file open for reading, and the pieces every level file format shares: lines skipped
+// whole, decimal numbers after whitespace, text lines, raw bytes.
+//
+// Level files come from strangers, so a LevelFile
+//   - reads only regular files: a directory, device, FIFO or socket is refused before it is
+//     opened for reading, so no path can make the game wait on a pipe or read without end;
+//   - reads in large blocks and parses straight from its buffer, so memory stays a fixed block
+//     plus what the caller keeps, and every read stops at the end of the file, so no file makes a
+//     reader wait for a byte that never comes;
+//   - names itself in messages with its control bytes escaped (see printable_path), so no path
+//     reaches the terminal as a control sequence.
 #pragma once
 
-#include <cstdio>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Throws LoadError on standard output with the message "(;^_^) Oopsie! " + `text`; `text`
 // ends in "\n".
 [[noreturn]] void refuse_level_file(const std::string& text);
+
+// `path` as it may be shown on a terminal: every control byte (below 0x20, and 0x7F) written
+// visibly as \n, \r, \t or \xHH; every other byte as it is.
+std::string printable_path(std::string_view path);
 
 // How a line ended.
 enum class LineEnd {
@@ -26,25 +40,45 @@ enum class NumberRead {
   end_of_file,   // the file ended before anything but whitespace
 };
 
+// A file of a world: its path as the manifest writes it, and the world's directory, from which a
+// relative path is taken (the working directory if empty). Reports and messages name `path`.
+struct WorldFile {
+  WorldFile(std::string written_path, std::string world_directory = "")
+      : path(std::move(written_path)), directory(std::move(world_directory)) {}
+  WorldFile(const char* written_path) : WorldFile(std::string(written_path)) {}
+
+  std::string path;
+  std::string directory;
+};
+
 class LevelFile {
  public:
-  // Opens `path` with the std::fopen `mode` ("r" for text files, "rb" for images). Throws
-  // LoadError on standard error with "(;^_^) Oopsie! Unable to open file -> <path>\n" if the
-  // file cannot be opened.
-  LevelFile(const std::string& path, const char* mode);
+  // Opens `file`. Throws LoadError on standard error, before anything of the file is reported, with
+  // "(;^_^) Oopsie! Unable to open file -> <path>\n" if it cannot be opened, or a message that
+  // says what it is if it is no regular file.
+  explicit LevelFile(const WorldFile& file);
   ~LevelFile();
   LevelFile(const LevelFile&) = delete;
   LevelFile& operator=(const LevelFile&) = delete;
 
-  const std::string& path() const { return path_; }
+  // The path as the manifest names it, made printable: for reports and messages.
+  const std::string& path() const { return shown_path_; }
 
   // The number of the line, from 1, that the next byte belongs to.
-  int line() const { return line_; }
+  std::int64_t line() const { return line_; }
 
-  // The next byte as 0..255, or EOF at the end of the file.
-  int get();
+  // The file's size in bytes when it was opened.
+  std::uint64_t size() const { return size_; }
 
-  // Steps back by the one byte just returned by get(); EOF is not stepped back over.
+  // The next byte as 0..255, or -1 at the end of the file.
+  int get() {
+    if (next_ == end_ && !refill()) return -1;
+    const auto byte = static_cast<unsigned char>(*next_++);
+    if (byte == '\n') ++line_;
+    return byte;
+  }
+
+  // Steps back by the one byte just returned by get(); the end of the file is not stepped over.
   void unget(int byte);
 
   // Reads bytes up to and including the next newline, or to the end of the file.
@@ -58,11 +92,39 @@ class LevelFile {
   // NumberRead::number.
   NumberRead read_number(int& value);
 
-  // Every byte from the read position to the end of the file.
-  std::vector<unsigned char> read_rest();
+  // Skips whitespace; true if the next byte (left unread) is `byte`.
+  bool next_after_whitespace_is(int byte);
+
+  // Hands the next `count` bytes to `take` block by block (pointer, length); returns how many
+  // bytes there were, fewer than `count` only if the file ended first. Nothing past them is read.
+  template <class Take>
+  std::uint64_t read_bytes(std::uint64_t count, Take take) {
+    std::uint64_t done = 0;
+    while (done < count && (next_ != end_ || refill())) {
+      const auto block = std::min<std::uint64_t>(count - done, end_ - next_);
+      take(next_, static_cast<std::size_t>(block));
+      next_ += block;
+      done += block;
+    }
+    return done;
+  }
+
+  // The bytes not read yet, as far as the file's size at opening tells.
+  std::uint64_t bytes_left() const;
 
  private:
-  std::string path_;
-  std::FILE* file_;
-  int line_ = 1;
+  // Reads the next block; false at the end of the file. Refuses a file that cannot be read.
+  bool refill();
+  // Makes at least `count` bytes available in the buffer, unless the file ends first.
+  void ensure_available(std::size_t count);
+
+  std::string shown_path_;
+  int descriptor_ = -1;
+  std::uint64_t size_ = 0;
+  std::uint64_t consumed_ = 0;  // bytes of the file before the buffer's first byte
+  std::vector<char> buffer_;
+  const char* next_ = nullptr;
+  const char* end_ = nullptr;
+  bool at_end_ = false;
+  std::int64_t line_ = 1;
 };

@@ -1,5 +1,7 @@
 #include "level/manifest.h"
 
+#include <new>
+
 #include "level/content_file.h"
 #include "level/image_layer.h"
 #include "level/level_file.h"
@@ -34,7 +36,7 @@ int read_level_count(LevelFile& file) {
 // The next path line, passing over comment lines ("#" first) whatever their length.
 std::string read_path_line(LevelFile& file) {
   std::string path;
-  int line = 0;
+  std::int64_t line = 0;
   LineEnd end;
   do {
     line = file.line();
@@ -44,6 +46,8 @@ std::string read_path_line(LevelFile& file) {
   // The last character of every path line is taken for its newline, so a last line without
   // one loses its last real character.
   if (end == LineEnd::end_of_file) path.pop_back();
+  // A manifest saved with Windows line endings: no path ends with a carriage return on purpose.
+  if (end == LineEnd::newline && path.ends_with('\r')) path.pop_back();
   if (path.size() > longest_path) {
     refuse_level_file("Line " + std::to_string(line) + " of " + file.path() +
                       " holds a path longer than " + std::to_string(longest_path) +
@@ -59,21 +63,40 @@ void check_layer_size(const Matrix& layer, const std::string& path, int width, i
   const int layer_height = static_cast<int>(layer.size());
   const int layer_width = layer.empty() ? 0 : static_cast<int>(layer.front().size());
   if (layer_width == width && layer_height == height) return;
-  refuse_level_file("The image " + path + " is " + std::to_string(layer_width) + "x" +
-                    std::to_string(layer_height) + " but its level's map is " +
+  refuse_level_file("The image " + printable_path(path) + " is " + std::to_string(layer_width) +
+                    "x" + std::to_string(layer_height) + " but its level's map is " +
                     std::to_string(width) + "x" + std::to_string(height) + "!\n");
 }
 
+// Runs `read` on one file of the world. Memory runs out only on a file far larger than any level
+// needs: that is the file's fault, told like any other, never an abort.
+template <class Read>
+auto read_world_file(const std::string& path, Read read) {
+  try {
+    return read();
+  } catch (const std::bad_alloc&) {
+    refuse_level_file("The file " + printable_path(path) + " is too large to load!\n");
+  }
+}
+
 // Loads the eight files of level `level` and adds them to `map`.
-void load_level(MapData& map, const Manifest& manifest, int level, std::FILE* out) {
+void load_level(MapData& map, const Manifest& manifest, int level, std::FILE* out,
+                const std::string& directory) {
   auto path = [&](ManifestGroup group) -> const std::string& {
     return manifest.paths[group][static_cast<std::size_t>(level)];
   };
-  map.fg_layer.push_back(img_to_matrix(path(group_fg_layer), out));
-  map.bg_layer.push_back(img_to_matrix(path(group_bg_layer), out));
-  map.collision_layer.push_back(img_to_matrix(path(group_collision_layer), out));
+  auto image = [&](ManifestGroup group) {
+    return read_world_file(path(group), [&] {
+      return img_to_matrix({path(group), directory}, out);
+    });
+  };
+  map.fg_layer.push_back(image(group_fg_layer));
+  map.bg_layer.push_back(image(group_bg_layer));
+  map.collision_layer.push_back(image(group_collision_layer));
 
-  MapContent content = read_map_content_file(path(group_content), out);
+  MapContent content = read_world_file(path(group_content), [&] {
+    return read_map_content_file({path(group_content), directory}, out);
+  });
   check_layer_size(map.fg_layer.back(), path(group_fg_layer), content.width, content.height);
   check_layer_size(map.bg_layer.back(), path(group_bg_layer), content.width, content.height);
   check_layer_size(map.collision_layer.back(), path(group_collision_layer), content.width,
@@ -82,17 +105,20 @@ void load_level(MapData& map, const Manifest& manifest, int level, std::FILE* ou
   map.width.push_back(content.width);
   map.height.push_back(content.height);
 
-  map.transitions.push_back(read_room_transition_file(path(group_transitions), out));
-  map.problems.push_back(read_dialogue_file(path(group_problems), out));
-  map.infos.push_back(read_dialogue_file(path(group_infos), out));
-  map.obstructions.push_back(read_obstruction_file(path(group_obstructions), out));
+  auto table = [&](ManifestGroup group, auto reader) {
+    return read_world_file(path(group), [&] { return reader({path(group), directory}, out); });
+  };
+  map.transitions.push_back(table(group_transitions, read_room_transition_file));
+  map.problems.push_back(table(group_problems, read_dialogue_file));
+  map.infos.push_back(table(group_infos, read_dialogue_file));
+  map.obstructions.push_back(table(group_obstructions, read_obstruction_file));
 }
 
 }  // namespace
 
 Manifest read_manifest_file(const std::string& path, std::FILE* out) {
-  LevelFile file(path, "r");
-  std::fprintf(out, "Loading %s\n", path.c_str());
+  LevelFile file(path);
+  std::fprintf(out, "Loading %s\n", file.path().c_str());
 
   Manifest manifest;
   manifest.levels = read_level_count(file);
@@ -104,9 +130,16 @@ Manifest read_manifest_file(const std::string& path, std::FILE* out) {
   return manifest;
 }
 
-MapData generate_map_data(std::FILE* out, const std::string& manifest_path) {
-  const Manifest manifest = read_manifest_file(manifest_path, out);
+std::string manifest_path(const std::string& directory) {
+  return directory.empty() ? manifest_name : directory + "/" + manifest_name;
+}
+
+MapData generate_map_data(std::FILE* out, const std::string& directory) {
+  const std::string path = manifest_path(directory);
+  const Manifest manifest = read_world_file(path, [&] { return read_manifest_file(path, out); });
   MapData map;
-  for (int level = 0; level < manifest.levels; ++level) load_level(map, manifest, level, out);
+  for (int level = 0; level < manifest.levels; ++level) {
+    load_level(map, manifest, level, out, directory);
+  }
   return map;
 }

@@ -34,8 +34,16 @@ struct Manifest {
 // Throws LoadError on any fault (open failure on standard error, all others on standard output).
 Manifest read_manifest_file(const std::string& path, std::FILE* out);
 
-// Loads the world named by `manifest_path` (relative paths inside it are taken from the working
-// directory): the manifest, then every file of level 0 in group order, then level 1, and so on,
-// printing each file's report to `out`. Throws LoadError at the first fault. A level's three image
-// layers must have the size of its map: they are checked once its content file has been read.
-MapData generate_map_data(std::FILE* out, const std::string& manifest_path = "manifest.txt");
+// The manifest's name in a world's directory.
+inline constexpr const char* manifest_name = "manifest.txt";
+
+// The manifest of the world in `directory`: "manifest.txt" for the working directory (empty).
+std::string manifest_path(const std::string& directory);
+
+// Loads the world in `directory` (the working directory if empty; relative paths in the manifest
+// are taken from it): the manifest, then every file of level 0 in group order, then level 1, and
+// so on, printing each file's report, its path as the manifest writes it, to `out`. Throws
+// LoadError at the first fault; a file too large for memory is refused like any other fault. A
+// level's three image layers must have the size of its map: they are checked once its content
+// file has been read.
+MapData generate_map_data(std::FILE* out, const std::string& directory = "");

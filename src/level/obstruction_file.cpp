@@ -1,8 +1,8 @@
 #include "level/level_tables.h"
 #include "level/table_file.h"
 
-ObstructionTable read_obstruction_file(const std::string& path, std::FILE* out) {
-  LevelFile file(path, "r");
+ObstructionTable read_obstruction_file(const WorldFile& world_file, std::FILE* out) {
+  LevelFile file(world_file);
   const int count = report_and_read_table_header(file, out);
 
   // Entries are added as they are read: a count the file does not hold reserves nothing.

@@ -29,7 +29,7 @@ int report_and_read_table_header(LevelFile& file, std::FILE* out) {
 }
 
 std::string read_text_line(LevelFile& file, int entry, int count) {
-  const int line = file.line();
+  const std::int64_t line = file.line();
   std::string text;
   if (file.read_line(text) == LineEnd::no_line) refuse_missing_entries(file, entry, count);
   // A longer line would have been cut and spilled its rest into the next piece of the entry.

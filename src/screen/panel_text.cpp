@@ -2,6 +2,7 @@
 
 #include "game/input.h"
 #include "screen/panels.h"
+#include "screen/shown_character.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void fill_panel_text(Console& console, std::string_view text, int margin) {
   for (int i = 0; i < length; ++i) {
     const char c = text[i];
     if (c != '\t') {
-      std::fprintf(console.out, "\x1b[%i;%iH%c", row, column, c);
+      std::fprintf(console.out, "\x1b[%i;%iH%c", row, column, shown_character(c));
       ++column;
       if (column <= last_column) continue;
     }

@@ -5,6 +5,7 @@
 
 #include "screen/drawing_step.h"
 #include "screen/frame.h"
+#include "screen/shown_character.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void write_map_cell(Console& console, const MapData& map, int level, int map_row
                     int row, int column) {
   std::fprintf(console.out, "\x1b[%i;%iH\x1b[48;5;%im\x1b[38;5;%im", row, column,
                map.bg_layer[level][map_row][map_column], map.fg_layer[level][map_row][map_column]);
-  std::fputc(map.content[level][map_row][map_column], console.out);
+  std::fputc(shown_character(map.content[level][map_row][map_column]), console.out);
 }
 
 // The bands of blank cells go out top, left, right, bottom, each band only where the viewport

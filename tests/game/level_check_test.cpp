@@ -3,6 +3,7 @@
 #include "level/level_check.h"
 
 #include <functional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -89,3 +90,29 @@ TEST(CheckLevelData, RefusesTheFirstCellTheGameCouldNotPlay) {
 }
 
 }  // namespace
+
+// Colours are checked like codes: the terminal knows 256 of them. A cell's code is judged first.
+TEST(CheckLevelData, RefusesAColourTheTerminalCannotShow) {
+  const std::vector<std::tuple<int, int, int, std::string>> cells = {
+      // code, foreground, background of cell (4, 7) of level 0; the refusal after "cell (4, 7): "
+      {0, 0, 255, ""},
+      {0, 300, 0, "foreground colour 300 is not an xterm colour (0 to 255)"},
+      {0, 7, -1, "background colour -1 is not an xterm colour (0 to 255)"},
+      {0, -5, 256, "foreground colour -5 is not an xterm colour (0 to 255)"},
+      {256, 0, 300, "code 256 is not a cell code (0 to 255)"},
+  };
+  for (const auto& [code, foreground, background, refusal] : cells) {
+    MapData map = make_map_data(sound_world());
+    map.collision_layer[0][7][4] = code;
+    map.fg_layer[0][7][4] = foreground;
+    map.bg_layer[0][7][4] = background;
+    std::string message;
+    try {
+      check_level_data(map);
+    } catch (const LoadError& error) {
+      message = error.what();
+    }
+    EXPECT_EQ(message,
+              refusal.empty() ? "" : "(;^_^) Oopsie! Level 0, cell (4, 7): " + refusal + "!\n");
+  }
+}

@@ -39,8 +39,10 @@ TEST_F(ManifestFile, AcceptedManifests) {
   EXPECT_EQ(load(read_manifest_file, std::string(5000, '7') + "\n2\n" + path_lines(2)).paths,
             named_paths(2));
 
-  // Path lines in place of "g0l0\n", and the path the reader takes from each.
-  const Cases first_paths = {{"  spaced name.pgm \r\n", "  spaced name.pgm \r"},
+  // Path lines in place of "g0l0\n", and the path the reader takes from each: a carriage return
+  // before the newline (a manifest saved with Windows line endings) goes with it.
+  const Cases first_paths = {{"  spaced name.pgm \r\n", "  spaced name.pgm "},
+                             {"a\rb\r\r\n", "a\rb\r"},
                              {"\n", ""},
                              {std::string("cut\0off\n", 8), "cut"},
                              {std::string(98, 'p') + "\n", std::string(98, 'p')}};

@@ -1,0 +1,69 @@
+// Files from strangers: only regular files are read, a raw raster reads only its own bytes,
+// numbers of any length and header comments wherever Netpbm allows them are read as tools write
+// them.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "level/image_layer.h"
+#include "level/level_tables.h"
+#include "level/load_test_support.h"
+#include "level/manifest.h"
+
+namespace {
+
+using HostileFiles = LoadTest;
+
+TEST_F(HostileFiles, OnlyRegularFilesAreReadAndOthersAreRefusedAtOnce) {
+  ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
+  std::filesystem::create_directory(path("folder"));
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {path("pipe"), "a FIFO"}, {path("folder"), "a directory"}, {"/dev/zero", "a device"}};
+  for (const auto& [file, kind] : cases) {
+    EXPECT_EQ(shown([&](std::FILE* out) { img_to_matrix(file, out); }),
+              "stderr: " + oopsie("Only regular files are read: " + file + " is " + kind + "!"));
+    EXPECT_EQ(shown([&](std::FILE* out) { read_dialogue_file(file, out); }),
+              "stderr: " + oopsie("Only regular files are read: " + file + " is " + kind + "!"));
+  }
+  // The world's own manifest too.
+  std::filesystem::create_directory(path("world"));
+  std::filesystem::create_directory(path("world/manifest.txt"));
+  EXPECT_EQ(shown([&](std::FILE* out) { generate_map_data(out, path("world")); }),
+            "stderr: " + oopsie("Only regular files are read: " + path("world/manifest.txt") +
+                                " is a directory!"));
+}
+
+TEST_F(HostileFiles, RawRasterReadsOnlyItsOwnBytes) {
+  // Four samples, then a gigabyte of nothing: loading reads a block, not the gigabyte.
+  write_file(path(), "P5\n2 2\n255\n\x01\x02\x03\x04");
+  ASSERT_EQ(truncate(path().c_str(), off_t{1} << 30), 0);
+  const auto started = std::chrono::steady_clock::now();
+  Matrix cells;
+  shown([&](std::FILE* out) { cells = img_to_matrix(path(), out); });
+  EXPECT_EQ(cells, (Matrix{{1, 2}, {3, 4}}));
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+}
+
+TEST_F(HostileFiles, HeaderCommentsStandWhereverNetpbmAllowsThem) {
+  const std::vector<std::pair<std::string, Matrix>> cases = {
+      {"P2\n2 # the width\n# a line of its own\n1\n#\n255\n7 9\n", {{7, 9}}},
+      {"P2\n2#glued\n1 255 # rest of the maxval's line\n7 9\n", {{7, 9}}},
+      {"P5 # the magic line's rest is skipped\n  # indented\n1 1\n# late\n255\n\x2a", {{42}}},
+      // Digits padded far beyond any buffer's window still make the number they spell.
+      {"P2\n1 1\n255\n" + std::string(100000, '0') + "42\n", {{42}}},
+  };
+  for (const auto& [contents, expected] : cases) {
+    EXPECT_EQ(load(img_to_matrix, contents), expected) << contents.substr(0, 40);
+  }
+  const Cases refused = {
+      {"P2\n2 1\n# a comment that never ends",
+       oopsie("The image " + path() + " ends inside its comment on line 3!")},
+      {"P2\n1 1\n255\n" + std::string(100000, '0') + "4294967296\n",
+       oopsie("A value on line 4 of the image " + path() + " is not a number!")},
+  };
+  expect_shown(img_to_matrix, refused, loading());
+}
+
+}  // namespace
