@@ -119,4 +119,23 @@ TEST(Resize, GrowingTheTerminalLeavesNothingButThePictureAfterOneTurn) {
   })) << screen_text(terminal.screen(), 40, 120);
 }
 
+TEST(Resize, AResizeDuringAWalkIsClearedBeforeItsNextFrame) {
+  TerminalSession session;
+  TmuxTerminal& terminal = session.terminal();
+  terminal.type("seq 1000 1100");
+  ASSERT_NO_FATAL_FAILURE(session.start_game(QUADRIVANT_PROGRAM));
+  terminal.type("l 15");  // 15 steps: 3.75 s of walking
+  ASSERT_TRUE(
+      terminal.wait_for([](const TerminalScreen& s) { return s.character(13, 34) == 'X'; }));
+  terminal.resize(120, 40);
+  // Still walking (the marker away from its home cell), and already nothing but the picture.
+  EXPECT_TRUE(terminal.wait_for(
+      [](const TerminalScreen& s) {
+        return s.character(13, 36) != 'X' && s.text(25, 1, 71) == std::string(71, '#') &&
+               only_the_picture(s, 40, 120);
+      },
+      2.0))
+      << screen_text(terminal.screen(), 40, 120);
+}
+
 }  // namespace
