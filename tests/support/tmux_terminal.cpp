@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <thread>
 
@@ -27,10 +28,14 @@ TmuxTerminal::TmuxTerminal(const std::string& command, int columns, int rows, bo
                           " -y " + std::to_string(rows) + " \"" + command + "\"";
   if (remain_on_exit) arguments += " \\; set-option -g remain-on-exit on";
   run(arguments);
+  socket_path_ = run("display-message -p '#{socket_path}'");
+  if (!socket_path_.empty() && socket_path_.back() == '\n') socket_path_.pop_back();
 }
 
 TmuxTerminal::~TmuxTerminal() {
   run("kill-server");
+  // The server leaves its socket file behind.
+  if (!socket_path_.empty()) std::filesystem::remove(socket_path_);
 }
 
 void TmuxTerminal::type(const std::string& line) {

@@ -41,6 +41,7 @@ class TmuxTerminal {
 
  private:
   const std::string socket_;
+  std::string socket_path_;
   int columns_;
   int rows_;
   std::unique_ptr<TerminalScreen> screen_;
