@@ -29,8 +29,8 @@ std::string command(Move move) {
   throw SourceError(source.route_path + ":" + std::to_string(goal.line) + ": " + what);
 }
 
-// The cheapest commands from `from` to a move whose scan stops at a cell of `targets`; the last
-// command is that move.
+// The cheapest commands from where the player stands to a move whose scan stops at a cell of
+// `targets`; the last command is that move.
 struct Walk {
   std::vector<Move> moves;
   bool found = false;
@@ -92,8 +92,8 @@ Walk find_walk(const World& world, const GameState& state, const std::vector<Cel
 
 // The lines a player types once the event of `code` has met them: for a problem asked, its
 // answer (which the rules then judge); then an empty line for every panel or page that waits for
-// confirmation; nothing for a walk that met nothing or a door. Empty if a problem refuses its own
-// answer: the event then did not read the expected lines.
+// confirmation; nothing for a walk that met nothing or a door. No lines at all (nullopt) if a
+// problem refuses its own answer: the event then did not read the expected lines.
 std::optional<std::vector<std::string>> play_event(const World& world, GameState& state, int code) {
   const Event event = touch_cell(world, state, code);
   switch (event.kind) {
