@@ -42,10 +42,13 @@ std::string plain_pgm(const Layer& layer, const std::string& what) {
   text += std::to_string(layer.width()) + " " + std::to_string(layer.height()) + "\n" +
           std::to_string(largest_sample) + "\n";
   for (int y = 0; y < layer.height(); ++y) {
+    // Appended piece by piece: a temporary built as `"" + std::to_string(...)` leads g++ 12
+    // into a false -Wrestrict report on the inlined string insert.
     for (int x = 0; x < layer.width(); ++x) {
-      text += (x ? " " : "") + std::to_string(layer.at(x, y));
+      if (x) text += ' ';
+      text += std::to_string(layer.at(x, y));
     }
-    text += "\n";
+    text += '\n';
   }
   return text;
 }

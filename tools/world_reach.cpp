@@ -30,12 +30,6 @@ int total_problems(const World& world) {
   return total;
 }
 
-// Gates open only if their entry needs fewer problems than the world holds.
-bool gate_opens_early(const World& world, int level, int entry) {
-  return gate_can_open(world, level, entry) &&
-         world[level].infos[entry].required < total_problems(world);
-}
-
 std::vector<std::pair<int, Cell>> start_and_door_targets(const BuiltWorld& world) {
   std::vector<std::pair<int, Cell>> origins{{0, start_cell}};
   for (const Level& level : world.levels) {
@@ -91,14 +85,52 @@ void check_all_touched(const BuiltWorld& world, const Reach& reach) {
   if (!finish_seen) throw SourceError("the finish can never be walked into");
 }
 
-void check_finish_guarded(const BuiltWorld& world) {
-  const Reach early = explore(world, {{0, start_cell}}, gate_opens_early, true);
-  for (std::size_t level = 0; level < early.touched.size(); ++level) {
-    if (early.touched[level].count(finish_code)) {
-      throw SourceError("level " + world.level_names[level] +
-                        ": the finish can be walked into before every problem is solved; guard "
-                        "it with a gate whose entry needs them all");
+// The gates as a player finds them with `solved` problems solved: every gate whose entry needs at
+// most that many is open.
+GateRule gates_open_at(int solved) {
+  return [solved](const World& world, int level, int entry) {
+    return gate_can_open(world, level, entry) && world[level].infos[entry].required <= solved;
+  };
+}
+
+struct Progress {
+  int problems_in_reach = 0;
+  bool finish_in_reach = false;
+};
+
+Progress progress_at(const BuiltWorld& world, int solved) {
+  const Reach reach = explore(world, {{0, start_cell}}, gates_open_at(solved), true);
+  Progress progress;
+  for (const std::set<int>& touched : reach.touched) {
+    for (const int code : touched) {
+      progress.problems_in_reach += cell_kind(code) == CellKind::problem;
+      progress.finish_in_reach = progress.finish_in_reach || code == finish_code;
     }
+  }
+  return progress;
+}
+
+// The finish needs some problems, but fewer than the world holds, and a player who solves every
+// problem in reach gets there: each round opens the gates that the problems solved so far open.
+void check_finish_needs_some_problems(const BuiltWorld& world) {
+  const int total = total_problems(world.levels);
+  if (progress_at(world, 0).finish_in_reach) {
+    throw SourceError(
+        "the finish can be walked into before any problem is solved; guard it with a gate whose "
+        "entry needs some");
+  }
+  if (!progress_at(world, total - 1).finish_in_reach) {
+    throw SourceError("the finish needs every problem of the world (" + std::to_string(total) +
+                      "); let its gate need fewer, so that not every problem is needed");
+  }
+  for (int solved = 0;;) {
+    const Progress progress = progress_at(world, solved);
+    if (progress.finish_in_reach) return;
+    if (progress.problems_in_reach <= solved) {
+      throw SourceError("with the " + std::to_string(solved) +
+                        " problems in reach solved, no gate opens the way to the finish");
+    }
+    solved = progress.problems_in_reach;
   }
 }
 
@@ -153,5 +185,5 @@ void check_world_reach(const BuiltWorld& world) {
   check_origins_on_ground(world, origins);
   check_enclosed(world, explore(world, origins, gate_can_open, false));
   check_all_touched(world, explore(world, {{0, start_cell}}, gate_can_open, true));
-  check_finish_guarded(world);
+  check_finish_needs_some_problems(world);
 }
