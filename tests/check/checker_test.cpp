@@ -8,6 +8,8 @@
 #include "support/run_program.h"
 #include "support/test_world.h"
 
+std::string game_directory() { return std::string(QUADRIVANT_SOURCE_DIR) + "/game"; }
+
 namespace {
 
 using World = std::vector<TestLevel>;
@@ -73,7 +75,9 @@ TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
       {[](World& w) { w[0].codes[13][19] = 255; },
        {codes0 + "(19, 13): error: the player starts here, so it must be free ground (code 0), "
                  "not code 255"}},
-      {[](World& w) { w[0].transitions[0] = {1, 13, 10}; },
+      {[](World& w) {
+         w[0].transitions[0] = {1, 13, 10};
+       },
        {"level0/transitions.txt: room transition 0: error: lands the player on cell (13, 10) of "
         "level 1, which holds code 254, not free ground"}},
       {[](World& w) { w[0].codes[13][0] = 0; },
@@ -107,7 +111,9 @@ TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
       {[](World& w) { w[0].obstructions[0].text = std::string(60, '.') + " gateway"; },
        {"level0/obstructions.txt: obstruction 0: warning: splits the word \"gateway\" where the "
         "panel wraps a line longer than 63 characters"}},
-      {[](World& w) { w[1].problems = {{"Nobody asks me.", "", 1}}; },
+      {[](World& w) {
+         w[1].problems = {{"Nobody asks me.", "", 1}};
+       },
        {"level1/problems.txt: problem 0: warning: no cell uses it (code 100)"}},
   };
   for (const auto& [change, findings] : cases) {
@@ -149,9 +155,10 @@ TEST(Checker, WarningsFailUnlessWarningsAreOkAndUsageErrorsAreTwo) {
 
   const ProgramRun unknown = run_program(QUADRIVANT_CHECK_PROGRAM, {"--strict"}, ".", "");
   EXPECT_EQ(unknown.exit_status, 2);
-  EXPECT_TRUE(unknown.standard_error.starts_with("quadrivant-check: unknown option --strict\n"
-                                                 "usage: quadrivant-check [--warnings-ok] "
-                                                 "[WORLD_DIR]\n"));
+  EXPECT_TRUE(
+      unknown.standard_error.starts_with("quadrivant-check: unknown option --strict\n"
+                                         "usage: quadrivant-check [--warnings-ok] "
+                                         "[WORLD_DIR]\n"));
   const ProgramRun missing = run_program(QUADRIVANT_CHECK_PROGRAM, {"/no/such/world"}, ".", "");
   EXPECT_EQ(missing.exit_status, 1);
   EXPECT_EQ(missing.standard_error, "(;^_^) Oopsie! There is no world directory /no/such/world!\n");
