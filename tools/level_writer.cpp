@@ -29,7 +29,7 @@ std::string level_label(const BuiltWorld& world, int level) {
 }
 
 // The largest sample of every image layer: xterm colours and cell codes alike fit 0..255.
-constexpr int largest_sample = 255;
+constexpr int largest_sample = highest_colour;
 static_assert(highest_code <= largest_sample);
 
 // How a table's heading names the cell code of its entry k.

@@ -10,10 +10,10 @@
 namespace {
 
 // A map fills the viewport at the least.
-constexpr int minimum_width = viewport_columns;
-constexpr int minimum_height = viewport_rows;
+constexpr int minimum_width = minimum_level_width;
+constexpr int minimum_height = minimum_level_height;
 // Every information entry pairs with the obstruction of its index, so both tables bound it.
-constexpr int most_infos = std::min(most_informations, most_obstructions);
+constexpr int most_infos = most_informations;
 constexpr long long largest_number = std::numeric_limits<int>::max();  // the tables hold ints
 
 // An unused obstruction entry: an information entry that opens no gate still needs one.

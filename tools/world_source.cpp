@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "level/world.h"
+
 namespace {
 
 // A source file read whole, line by line, with its name for messages.
@@ -52,7 +54,8 @@ long long parse_number(const SourceFile& file, int line, const std::string& word
 
 int parse_colour(const SourceFile& file, int line, const std::string& word) {
   const long long value = parse_number(file, line, word);
-  if (value > 255) file.fail(line, "colour " + word + " is not an xterm colour (0 to 255)");
+  if (value > highest_colour)
+    file.fail(line, "colour " + word + " is not an xterm colour (0 to 255)");
   return static_cast<int>(value);
 }
 
