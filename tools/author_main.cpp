@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const std::string output_dir = std::filesystem::absolute(argv[2]).string();
     const WorldSource source = read_world_source(source_dir);
     const BuiltWorld world = build_world(source);
-    check_world_reach(world);
+    check_world_reach(world, manifest_of(world));
     const std::vector<std::string> walkthrough = plan_walkthrough(world, source);
     std::filesystem::create_directories(output_dir);
     write_world_files(world, output_dir);

@@ -158,6 +158,18 @@ std::string manifest_file(const BuiltWorld& world) {
 
 }  // namespace
 
+Manifest manifest_of(const BuiltWorld& world) {
+  Manifest manifest;
+  manifest.levels = static_cast<int>(world.level_names.size());
+  manifest.paths.resize(group_count);
+  for (int group = 0; group < group_count; ++group) {
+    for (int level = 0; level < manifest.levels; ++level) {
+      manifest.paths[group].push_back(level_path(world, level, group));
+    }
+  }
+  return manifest;
+}
+
 void write_text_file(const std::string& path, const std::string& contents) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << contents;

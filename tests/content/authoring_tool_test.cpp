@@ -62,8 +62,13 @@ TEST(AuthoringTool, ReadsCrlfSourcesAndBlankLinesOfTabs) {
 TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
   // {source file, text in it, its replacement, where the message says the fault is, its end}
   const std::vector<std::array<std::string, 5>> changes = {
-      {"hub.level", "####..P....", ".....P.....", "level hub, cell (0, 13)",
-       "reachable ground touches the map's edge; enclose it with cells that always block"},
+      // The tool holds its world to everything the level checker finds.
+      {"hub.level", "####..P....", ".....P.....", "levels/hub/codes.pgm: cell (0, 13): error",
+       "the player can walk here, on the map's edge, and a move from here would look past the "
+       "map: enclose the ground with cells that always block"},
+      {"hub.level", "info K look i needs 20", "info K look i needs 28",
+       "levels/hub/codes.pgm: cell (89, 14): error",
+       "the finish can never be walked into, given every gate that can be opened"},
       {"hub.level", "info K look i needs 20", "info K look i needs 27", "quadrivant_author",
        "the finish needs every problem of the world (27); let its gate need fewer, so that not "
        "every problem is needed"},
