@@ -27,6 +27,7 @@ LineRead read_into(std::FILE* in, char (&buffer)[line_capacity + 1]) {
 LineRead read_line(Console& console, std::string& line) {
   char buffer[line_capacity + 1];
   line.clear();
+  if (console.watcher != nullptr) console.watcher->reading();
   const LineRead read = read_into(console.in, buffer);
   if (read == LineRead::disturbed) start_clean(console);
   if (read != LineRead::line) return read;

@@ -8,9 +8,21 @@
 #include <cstdio>
 #include <string>
 
+// Told of what the terminal is shown and when the game waits for a line: tests record frames
+// and what the player saw while typing, with nothing but standard streams.
+class ConsoleWatcher {
+ public:
+  virtual ~ConsoleWatcher() = default;
+  // A drawing step has just been flushed to `out`.
+  virtual void step_shown() = 0;
+  // The game is about to read from `in`.
+  virtual void reading() = 0;
+};
+
 struct Console {
   std::FILE* in;
   std::FILE* out;
+  ConsoleWatcher* watcher = nullptr;  // none for the real terminal
 };
 
 // What one read brought.

@@ -10,7 +10,10 @@
 
 void end_drawing_step(Console& console) {
   errno = 0;
-  if (std::fflush(console.out) == 0 && !std::ferror(console.out)) return;
+  if (std::fflush(console.out) == 0 && !std::ferror(console.out)) {
+    if (console.watcher != nullptr) console.watcher->step_shown();
+    return;
+  }
   const int error = errno;
   std::string message = "(;^_^) Oopsie! Unable to write to standard output";
   if (error != 0) message += std::string(" -> ") + std::strerror(error);
