@@ -12,21 +12,6 @@
 
 namespace {
 
-// A level whose tables hold every entry a code can name (obstructions 49..53 only for the gates
-// of information entries 49..53). Information entry k needs k % 2
-// solved problems; room transition k leads to (10 + k, 5) of level k % 2.
-TestLevel full_tables() {
-  TestLevel level = walled_level();
-  for (int k = 0; k < 100; ++k) {
-    const std::string n = std::to_string(k);
-    level.problems.push_back({"problem " + n, "solved " + n, 1});
-    if (k < 50) level.transitions.push_back({k % 2, 10 + k, 5});
-    if (k < 54) level.obstructions.push_back({"obstruction " + n});
-    if (k < 54) level.infos.push_back({"locked " + n, "info " + n, k % 2});
-  }
-  return level;
-}
-
 // Every flag of progress, so a test sees every change a rule makes.
 auto progress(const GameState& state) {
   return std::tie(state.current_level, state.player, state.solved_count, state.running,
@@ -35,7 +20,7 @@ auto progress(const GameState& state) {
 
 // A fresh game: each code gets the rule of its kind, with the entry its index names.
 TEST(TouchCell, EachCodeHasTheRuleOfItsKind) {
-  const World world = make_world({full_tables(), walled_level(100, 40)});
+  const World world = make_world({level_with_every_entry(), walled_level(100, 40)});
   for (int code = 0; code <= 255; ++code) {
     SCOPED_TRACE("code " + std::to_string(code));
     GameState state(world);
@@ -80,7 +65,7 @@ TEST(TouchCell, EachCodeHasTheRuleOfItsKind) {
 }
 
 TEST(TouchCell, ClearedObstructionMeansNothing) {
-  const World world = make_world({full_tables()});
+  const World world = make_world({level_with_every_entry()});
   GameState state(world);
   state.cleared[0][3] = true;
   EXPECT_EQ(touch_cell(world, state, obstruction_code(3)).kind, EventKind::nothing);
@@ -88,7 +73,7 @@ TEST(TouchCell, ClearedObstructionMeansNothing) {
 }
 
 TEST(TouchCell, SolvedProblemShowsItsSolvedText) {
-  const World world = make_world({full_tables()});
+  const World world = make_world({level_with_every_entry()});
   GameState state(world);
   state.solved[0][7] = true;
   const Event event = touch_cell(world, state, problem_code(7));
@@ -99,7 +84,7 @@ TEST(TouchCell, SolvedProblemShowsItsSolvedText) {
 // Entry 1 needs one solved problem: reaching the count elsewhere opens nothing, walking into it
 // then unlocks it and clears gate 1 of its own level before its text shows; it stays unlocked.
 TEST(TouchCell, InformationUnlocksWhenEnoughProblemsAreSolvedAndClearsItsGate) {
-  const World world = make_world({full_tables(), full_tables()});
+  const World world = make_world({level_with_every_entry(), level_with_every_entry()});
   GameState state(world);
   state.current_level = 1;
   EXPECT_EQ(touch_cell(world, state, information_code(1)).text, "locked 1");

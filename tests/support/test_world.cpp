@@ -57,6 +57,18 @@ TestLevel walled_level(int width, int height) {
   return level;
 }
 
+TestLevel level_with_every_entry() {
+  TestLevel level = walled_level();
+  for (int k = 0; k < 100; ++k) {
+    const std::string n = std::to_string(k);
+    level.problems.push_back({"problem " + n, "solved " + n, 1});
+    if (k < 50) level.transitions.push_back({k % 2, 10 + k, 5});
+    if (k < 54) level.obstructions.push_back({"obstruction " + n});
+    if (k < 54) level.infos.push_back({"locked " + n, "info " + n, k % 2});
+  }
+  return level;
+}
+
 World make_world(const std::vector<TestLevel>& levels) {
   static const char ground[] = "abcdefghijklmnopqrstuvwyzABCDEFGHIJKLMNOPQRSTUVWYZ0123456789";
   World world;

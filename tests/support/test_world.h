@@ -37,6 +37,12 @@ struct TestLevel {
 // (code 255), so every move stays on the map.
 TestLevel walled_level(int width = 69, int height = 23);
 
+// A walled level whose tables hold every entry a code can name, each text naming its entry:
+// problem k "problem k" (solved text "solved k", answer 1), room transition k to (10 + k, 5) of
+// level k % 2, obstruction k "obstruction k" (49..53 only as gates of information entries
+// 49..53), information entry k "locked k" / "info k" needing k % 2 solved problems.
+TestLevel level_with_every_entry();
+
 // The world the loader builds from these levels, for tests that need no files. Both colours of
 // a cell are its code, so cells of different kinds look different.
 World make_world(const std::vector<TestLevel>& levels);
