@@ -31,16 +31,16 @@ int main() {
   static std::array<char, output_buffer_size> output_buffer;
   std::setvbuf(stdout, output_buffer.data(), _IOFBF, output_buffer.size());
 
-  MapData map;
+  World world;
   try {
-    map = generate_map_data(stdout);
-    check_level_data(map);
+    world = load_world(stdout);
+    check_level_data(world);
   } catch (const LoadError& error) {
     return report_load_error(error);
   }
 
   Console console{stdin, stdout};
-  play_game(console, map);
+  play_game(console, world);
   std::fflush(stdout);
   return 0;
 }

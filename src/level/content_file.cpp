@@ -1,5 +1,7 @@
 #include "level/content_file.h"
 
+#include <algorithm>
+
 #include "level/level_file.h"
 
 namespace {
@@ -53,7 +55,7 @@ void check_row(const std::string& row, LineEnd end, int width, int number) {
 
 MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
   LevelFile file(world_file);
-  std::fprintf(out, "Loading %s  |  ", file.path().c_str());
+  file.report_loading(out, "  |  ");
 
   MapContent content;
   read_content_header(file, content);
@@ -61,14 +63,17 @@ MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
     refuse_level_file("Minimum map dimensions should be " + std::to_string(minimum_width) + "x" +
                       std::to_string(minimum_height) + "\n");
   }
-  std::fprintf(out, "Map dimensions: %ix%i\n", content.width, content.height);
+  report(out, "Map dimensions: " + std::to_string(content.width) + "x" +
+                  std::to_string(content.height) + "\n");
 
-  // Rows are added as they are read: a height the file does not hold reserves nothing.
+  // Reserved once for what the file can hold: a size the file does not hold reserves nothing.
+  const std::uint64_t cells = static_cast<std::uint64_t>(content.width) * content.height;
+  content.cells.reserve(static_cast<std::size_t>(std::min(cells, file.bytes_left())));
   std::string row;
   for (int number = 1; number <= content.height; ++number) {
     const LineEnd end = file.read_line(row);
     check_row(row, end, content.width, number);
-    content.rows.push_back(row);
+    content.cells += row;
   }
   return content;
 }

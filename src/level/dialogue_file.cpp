@@ -1,17 +1,17 @@
 #include "level/level_tables.h"
 #include "level/table_file.h"
 
-DialogueTable read_dialogue_file(const WorldFile& world_file, std::FILE* out) {
+std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE* out) {
   LevelFile file(world_file);
   const int count = report_and_read_table_header(file, out);
 
   // Entries are added as they are read: a count the file does not hold reserves nothing.
-  DialogueTable table;
+  std::vector<Dialogue> entries;
   for (int entry = 0; entry < count; ++entry) {
-    table.first_text.push_back(read_text_line(file, entry, count));
-    table.second_text.push_back(read_text_line(file, entry, count));
-    table.number.push_back(read_last_entry_number(file, entry, count));
-    table.flag.push_back(0);
+    Dialogue& dialogue = entries.emplace_back();
+    dialogue.first_text = read_text_line(file, entry, count);
+    dialogue.second_text = read_text_line(file, entry, count);
+    dialogue.number = read_last_entry_number(file, entry, count);
   }
-  return table;
+  return entries;
 }

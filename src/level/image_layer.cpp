@@ -1,8 +1,9 @@
 #include "level/image_layer.h"
 
 #include <algorithm>
-#include <cstring>
+#include <array>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "level/level_file.h"
@@ -96,28 +97,35 @@ int read_plain_sample(LevelFile& file, const ImageHeader& header) {
                     file.path() + " is not a number!\n");
 }
 
-Matrix read_plain_raster(LevelFile& file, const ImageHeader& header) {
-  // Rows grow sample by sample: a header's promise reserves nothing the file does not hold.
-  Matrix cells;
-  for (int y = 0; y < header.height; ++y) {
-    std::vector<int>& row = cells.emplace_back();
-    for (int x = 0; x < header.width; ++x) {
-      if (is_colour(header.format)) {
-        const int red = read_plain_sample(file, header);
-        const int green = read_plain_sample(file, header);
-        const int blue = read_plain_sample(file, header);
-        row.push_back(colour_cube_index(red, green, blue));
-      } else {
-        row.push_back(read_plain_sample(file, header));
-      }
+// The most pixels the rest of the file can hold: every plain sample takes a digit and a
+// separator, but the last needs no separator.
+std::uint64_t most_plain_pixels(const LevelFile& file, const ImageHeader& header) {
+  const std::uint64_t samples = (file.bytes_left() + 1) / 2;
+  return is_colour(header.format) ? samples / 3 : samples;
+}
+
+Layer read_plain_raster(LevelFile& file, const ImageHeader& header) {
+  const std::uint64_t pixels = static_cast<std::uint64_t>(header.width) * header.height;
+  // Reserved once for all the file can hold, so a header's promise reserves nothing the file does
+  // not hold and a sound file never makes the cells move.
+  std::vector<int> cells;
+  cells.reserve(static_cast<std::size_t>(std::min(pixels, most_plain_pixels(file, header))));
+  for (std::uint64_t i = 0; i < pixels; ++i) {
+    if (is_colour(header.format)) {
+      const int red = read_plain_sample(file, header);
+      const int green = read_plain_sample(file, header);
+      const int blue = read_plain_sample(file, header);
+      cells.push_back(colour_cube_index(red, green, blue));
+    } else {
+      cells.push_back(read_plain_sample(file, header));
     }
   }
-  return cells;
+  return Layer(header.width, std::move(cells));
 }
 
 // The raster is exactly width x height pixels of one or three bytes; its size is checked against
 // the file before anything is allocated, and bytes after it are never read.
-Matrix read_raw_raster(LevelFile& file, const ImageHeader& header) {
+Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
   const std::uint64_t bytes_per_pixel = is_colour(header.format) ? 3 : 1;
   const auto width = static_cast<std::uint64_t>(header.width);
   const auto height = static_cast<std::uint64_t>(header.height);
@@ -125,25 +133,22 @@ Matrix read_raw_raster(LevelFile& file, const ImageHeader& header) {
   const std::uint64_t raster_bytes = width * height * bytes_per_pixel;
   if (file.bytes_left() < raster_bytes) refuse_short_raster(file, header);
 
-  Matrix cells(height, std::vector<int>(width));
-  std::vector<unsigned char> row_bytes(width * bytes_per_pixel);
-  for (std::vector<int>& row : cells) {
-    std::size_t filled = 0;
-    const std::uint64_t got =
-        file.read_bytes(row_bytes.size(), [&](const char* bytes, std::size_t n) {
-          std::memcpy(row_bytes.data() + filled, bytes, n);
-          filled += n;
-        });
-    // The file shrank since it was measured.
-    if (got < row_bytes.size()) refuse_short_raster(file, header);
-    const unsigned char* sample = row_bytes.data();
-    for (int& cell : row) {
-      cell =
-          is_colour(header.format) ? colour_cube_index(sample[0], sample[1], sample[2]) : sample[0];
-      sample += bytes_per_pixel;
+  Layer layer(header.width, header.height);
+  std::span<int>::iterator cell = layer.cells().begin();
+  // A pixel's bytes may be split between two blocks of the file: they wait here until complete.
+  std::array<unsigned char, 3> pixel{};
+  std::uint64_t pending = 0;
+  const std::uint64_t got = file.read_bytes(raster_bytes, [&](const char* bytes, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+      pixel[pending++] = static_cast<unsigned char>(bytes[i]);
+      if (pending < bytes_per_pixel) continue;
+      *cell++ = bytes_per_pixel == 1 ? pixel[0] : colour_cube_index(pixel[0], pixel[1], pixel[2]);
+      pending = 0;
     }
-  }
-  return cells;
+  });
+  // The file shrank since it was measured.
+  if (got < raster_bytes) refuse_short_raster(file, header);
+  return layer;
 }
 
 // The cube level (0..5) of one colour component: the highest of the intensities 0, 95, 135,
@@ -161,9 +166,9 @@ int colour_cube_index(int red, int green, int blue) {
   return static_cast<int>(std::min<long long>(index, std::numeric_limits<int>::max()));
 }
 
-Matrix img_to_matrix(const WorldFile& world_file, std::FILE* out) {
+Layer img_to_matrix(const WorldFile& world_file, std::FILE* out) {
   LevelFile file(world_file);
-  std::fprintf(out, "Loading %s\n", file.path().c_str());
+  file.report_loading(out);
   const ImageHeader header = read_image_header(file);
   return is_plain(header.format) ? read_plain_raster(file, header) : read_raw_raster(file, header);
 }

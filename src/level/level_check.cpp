@@ -26,16 +26,16 @@ struct TableSize {
 };
 
 // The table of `level` that a code of `kind` names an entry of.
-TableSize table_for(const MapData& map, int level, CellKind kind) {
+TableSize table_for(const Level& level, CellKind kind) {
   switch (kind) {
     case CellKind::obstruction:
-      return {"obstruction", "obstructions", map.obstructions[level].text.size()};
+      return {"obstruction", "obstructions", level.obstructions.size()};
     case CellKind::room_transition:
-      return {"room transition", "room transitions", map.transitions[level].size()};
+      return {"room transition", "room transitions", level.transitions.size()};
     case CellKind::problem:
-      return {"problem", "problems", map.problems[level].first_text.size()};
+      return {"problem", "problems", level.problems.size()};
     default:
-      return {"information entry", "information entries", map.infos[level].first_text.size()};
+      return {"information entry", "information entries", level.infos.size()};
   }
 }
 
@@ -45,15 +45,16 @@ std::string missing_entry(const TableSize& table, int k) {
 }
 
 // What is wrong with where a room transition leads, or "" if the player can be put there.
-std::string transition_fault(const MapData& map, const RoomTransition& target) {
-  const int levels = level_count(map);
+std::string transition_fault(const World& world, const RoomTransition& target) {
+  const int levels = static_cast<int>(world.size());
   const std::string leads_to = "leads to level " + std::to_string(target.level);
   if (target.level < 0 || target.level >= levels) {
     return leads_to + ", but the world has only " +
            (levels == 1 ? std::string("level 0") : "levels 0 to " + std::to_string(levels - 1));
   }
-  const int width = map.width[target.level], height = map.height[target.level];
-  if (target.x < 0 || target.x >= width || target.y < 0 || target.y >= height) {
+  const Level& to = world[static_cast<std::size_t>(target.level)];
+  const int width = to.width, height = to.height;
+  if (!to.contains(target.x, target.y)) {
     return "leads to " + cell_name(target.x, target.y) + " of level " +
            std::to_string(target.level) + ", outside its " + std::to_string(width) + "x" +
            std::to_string(height) + " map";
@@ -61,8 +62,8 @@ std::string transition_fault(const MapData& map, const RoomTransition& target) {
   return "";
 }
 
-// What is wrong with a cell of `code` on `level`, or "" if the game can play it.
-std::string code_fault(const MapData& map, int level, int code) {
+// What is wrong with a cell of `code` on `level` of `world`, or "" if the game can play it.
+std::string code_fault(const World& world, const Level& level, int code) {
   const CellKind kind = cell_kind(code);
   switch (kind) {
     case CellKind::not_a_code:
@@ -75,48 +76,50 @@ std::string code_fault(const MapData& map, int level, int code) {
       break;
   }
   const int k = entry_index(code);
-  const TableSize table = table_for(map, level, kind);
+  const TableSize table = table_for(level, kind);
   if (static_cast<std::size_t>(k) >= table.size) return missing_entry(table, k);
   if (kind == CellKind::information) {
-    const TableSize obstructions = table_for(map, level, CellKind::obstruction);
-    if (static_cast<std::size_t>(k) >= obstructions.size) {
-      return "unlocks obstruction " + std::to_string(k) + ", but the level has " +
+    const int gate = gate_of_information(k);
+    const TableSize obstructions = table_for(level, CellKind::obstruction);
+    if (static_cast<std::size_t>(gate) >= obstructions.size) {
+      return "unlocks obstruction " + std::to_string(gate) + ", but the level has " +
              count_phrase(obstructions.size, obstructions.singular, obstructions.plural);
     }
   }
-  if (kind == CellKind::room_transition) return transition_fault(map, map.transitions[level][k]);
+  if (kind == CellKind::room_transition) {
+    return transition_fault(world, level.transitions[static_cast<std::size_t>(k)]);
+  }
   return "";
 }
 
 // What is wrong with a colour of a cell, or "" if the terminal can show it.
 std::string colour_fault(const char* layer, int colour) {
-  if (colour >= 0 && colour <= 255) return "";
+  if (colour >= 0 && colour <= highest_colour) return "";
   return std::string(layer) + " colour " + std::to_string(colour) +
          " is not an xterm colour (0 to 255)";
 }
 
 // The first fault of cell (x, y): its code first, then its colours.
-std::string cell_fault(const MapData& map, int level, std::size_t x, std::size_t y) {
-  const int code = map.collision_layer[level][y][x];
-  const std::string fault = code_fault(map, level, code);
+std::string cell_fault(const World& world, const Level& level, int x, int y) {
+  const int code = level.collision_layer.at(x, y);
+  const std::string fault = code_fault(world, level, code);
   if (!fault.empty()) return "code " + std::to_string(code) + " " + fault;
-  const std::string foreground = colour_fault("foreground", map.fg_layer[level][y][x]);
+  const std::string foreground = colour_fault("foreground", level.fg_layer.at(x, y));
   if (!foreground.empty()) return foreground;
-  return colour_fault("background", map.bg_layer[level][y][x]);
+  return colour_fault("background", level.bg_layer.at(x, y));
 }
 
 }  // namespace
 
-void check_level_data(const MapData& map) {
-  for (int level = 0; level < level_count(map); ++level) {
-    const Matrix& codes = map.collision_layer[level];
-    for (std::size_t y = 0; y < codes.size(); ++y) {
-      for (std::size_t x = 0; x < codes[y].size(); ++x) {
-        const std::string fault = cell_fault(map, level, x, y);
+void check_level_data(const World& world) {
+  for (std::size_t k = 0; k < world.size(); ++k) {
+    const Level& level = world[k];
+    for (int y = 0; y < level.collision_layer.height(); ++y) {
+      for (int x = 0; x < level.collision_layer.width(); ++x) {
+        const std::string fault = cell_fault(world, level, x, y);
         if (fault.empty()) continue;
-        throw LoadError("(;^_^) Oopsie! Level " + std::to_string(level) + ", " +
-                            cell_name(static_cast<int>(x), static_cast<int>(y)) + ": " + fault +
-                            "!\n",
+        throw LoadError("(;^_^) Oopsie! Level " + std::to_string(k) + ", " + cell_name(x, y) +
+                            ": " + fault + "!\n",
                         MessageStream::standard_output);
       }
     }

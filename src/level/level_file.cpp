@@ -84,6 +84,14 @@ void refuse_level_file(const std::string& text) {
   throw LoadError("(;^_^) Oopsie! " + text, MessageStream::standard_output);
 }
 
+void report(std::FILE* out, std::string_view text) {
+  if (out != nullptr) std::fwrite(text.data(), 1, text.size(), out);
+}
+
+void LevelFile::report_loading(std::FILE* out, std::string_view end) const {
+  report(out, "Loading " + shown_path_ + std::string(end));
+}
+
 std::string printable_path(std::string_view path) {
   static constexpr char hex[] = "0123456789abcdef";
   std::string shown;

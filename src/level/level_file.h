@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,9 @@
 // Throws LoadError on standard output with the message "(;^_^) Oopsie! " + `text`; `text`
 // ends in "\n".
 [[noreturn]] void refuse_level_file(const std::string& text);
+
+// Prints `text` to `out`, the stream of loading reports; a null `out` reports nothing.
+void report(std::FILE* out, std::string_view text);
 
 // `path` as it may be shown on a terminal: every control byte (below 0x20, and 0x7F) written
 // visibly as \n, \r, \t or \xHH; every other byte as it is.
@@ -66,6 +70,9 @@ class LevelFile {
 
   // The number of the line, from 1, that the next byte belongs to.
   std::int64_t line() const { return line_; }
+
+  // Prints the file's report, "Loading <path>" and `end`, to `out` (see report()).
+  void report_loading(std::FILE* out, std::string_view end = "\n") const;
 
   // The file's size in bytes when it was opened.
   std::uint64_t size() const { return size_; }

@@ -59,13 +59,11 @@ std::string read_path_line(LevelFile& file) {
 
 // Checks that each image layer of a level has the size of its content file: the game reads all
 // three at the content file's coordinates.
-void check_layer_size(const Matrix& layer, const std::string& path, int width, int height) {
-  const int layer_height = static_cast<int>(layer.size());
-  const int layer_width = layer.empty() ? 0 : static_cast<int>(layer.front().size());
-  if (layer_width == width && layer_height == height) return;
-  refuse_level_file("The image " + printable_path(path) + " is " + std::to_string(layer_width) +
-                    "x" + std::to_string(layer_height) + " but its level's map is " +
-                    std::to_string(width) + "x" + std::to_string(height) + "!\n");
+void check_layer_size(const Layer& layer, const std::string& path, const Level& level) {
+  if (layer.width() == level.width && layer.height() == level.height) return;
+  refuse_level_file("The image " + printable_path(path) + " is " + std::to_string(layer.width()) +
+                    "x" + std::to_string(layer.height()) + " but its level's map is " +
+                    std::to_string(level.width) + "x" + std::to_string(level.height) + "!\n");
 }
 
 // Runs `read` on one file of the world. Memory runs out only on a file far larger than any level
@@ -79,46 +77,55 @@ auto read_world_file(const std::string& path, Read read) {
   }
 }
 
-// Loads the eight files of level `level` and adds them to `map`.
-void load_level(MapData& map, const Manifest& manifest, int level, std::FILE* out,
-                const std::string& directory) {
+Problem problem_of(const Dialogue& entry) {
+  return {entry.first_text, entry.second_text, entry.number};
+}
+
+Information information_of(const Dialogue& entry) {
+  return {entry.first_text, entry.second_text, entry.number};
+}
+
+template <class Entry, class Convert>
+std::vector<Entry> converted(const std::vector<Dialogue>& entries, Convert convert) {
+  std::vector<Entry> converted_entries;
+  converted_entries.reserve(entries.size());
+  for (const Dialogue& entry : entries) converted_entries.push_back(convert(entry));
+  return converted_entries;
+}
+
+// Loads the eight files of level `k` in group order.
+Level load_level(const Manifest& manifest, int k, std::FILE* out, const std::string& directory) {
   auto path = [&](ManifestGroup group) -> const std::string& {
-    return manifest.paths[group][static_cast<std::size_t>(level)];
+    return manifest.paths[group][static_cast<std::size_t>(k)];
   };
-  auto image = [&](ManifestGroup group) {
-    return read_world_file(path(group), [&] {
-      return img_to_matrix({path(group), directory}, out);
-    });
-  };
-  map.fg_layer.push_back(image(group_fg_layer));
-  map.bg_layer.push_back(image(group_bg_layer));
-  map.collision_layer.push_back(image(group_collision_layer));
-
-  MapContent content = read_world_file(path(group_content), [&] {
-    return read_map_content_file({path(group_content), directory}, out);
-  });
-  check_layer_size(map.fg_layer.back(), path(group_fg_layer), content.width, content.height);
-  check_layer_size(map.bg_layer.back(), path(group_bg_layer), content.width, content.height);
-  check_layer_size(map.collision_layer.back(), path(group_collision_layer), content.width,
-                   content.height);
-  map.content.push_back(std::move(content.rows));
-  map.width.push_back(content.width);
-  map.height.push_back(content.height);
-
-  auto table = [&](ManifestGroup group, auto reader) {
+  auto read = [&](ManifestGroup group, auto reader) {
     return read_world_file(path(group), [&] { return reader({path(group), directory}, out); });
   };
-  map.transitions.push_back(table(group_transitions, read_room_transition_file));
-  map.problems.push_back(table(group_problems, read_dialogue_file));
-  map.infos.push_back(table(group_infos, read_dialogue_file));
-  map.obstructions.push_back(table(group_obstructions, read_obstruction_file));
+  Level level;
+  level.fg_layer = read(group_fg_layer, img_to_matrix);
+  level.bg_layer = read(group_bg_layer, img_to_matrix);
+  level.collision_layer = read(group_collision_layer, img_to_matrix);
+
+  MapContent content = read(group_content, read_map_content_file);
+  level.width = content.width;
+  level.height = content.height;
+  level.content = std::move(content.cells);
+  check_layer_size(level.fg_layer, path(group_fg_layer), level);
+  check_layer_size(level.bg_layer, path(group_bg_layer), level);
+  check_layer_size(level.collision_layer, path(group_collision_layer), level);
+
+  level.transitions = read(group_transitions, read_room_transition_file);
+  level.problems = converted<Problem>(read(group_problems, read_dialogue_file), problem_of);
+  level.infos = converted<Information>(read(group_infos, read_dialogue_file), information_of);
+  level.obstructions = read(group_obstructions, read_obstruction_file);
+  return level;
 }
 
 }  // namespace
 
 Manifest read_manifest_file(const std::string& path, std::FILE* out) {
   LevelFile file(path);
-  std::fprintf(out, "Loading %s\n", file.path().c_str());
+  file.report_loading(out);
 
   Manifest manifest;
   manifest.levels = read_level_count(file);
@@ -134,12 +141,11 @@ std::string manifest_path(const std::string& directory) {
   return directory.empty() ? manifest_name : directory + "/" + manifest_name;
 }
 
-MapData generate_map_data(std::FILE* out, const std::string& directory) {
+World load_world(std::FILE* out, const std::string& directory) {
   const std::string path = manifest_path(directory);
   const Manifest manifest = read_world_file(path, [&] { return read_manifest_file(path, out); });
-  MapData map;
-  for (int level = 0; level < manifest.levels; ++level) {
-    load_level(map, manifest, level, out, directory);
-  }
-  return map;
+  World world;
+  for (int k = 0; k < manifest.levels; ++k)
+    world.push_back(load_level(manifest, k, out, directory));
+  return world;
 }

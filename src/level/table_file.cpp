@@ -15,7 +15,7 @@ namespace {
 }  // namespace
 
 int report_and_read_table_header(LevelFile& file, std::FILE* out) {
-  std::fprintf(out, "Loading %s\n", file.path().c_str());
+  file.report_loading(out);
   file.skip_line();
   int count = 0;
   const NumberRead read = file.read_number(count);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ class Layer {
 
   // Every cell, row by row.
   const std::vector<int>& cells() const { return cells_; }
+  std::span<int> cells() { return cells_; }
 
   friend bool operator==(const Layer&, const Layer&) = default;
 
@@ -101,6 +103,9 @@ struct Level {
 
   friend bool operator==(const Level&, const Level&) = default;
 };
+
+// Colours are xterm 256-colour palette indices, 0 up to this.
+inline constexpr int highest_colour = 255;
 
 // The levels in manifest order; the game starts on level 0.
 using World = std::vector<Level>;

@@ -1,16 +1,7 @@
-#include "game/input.h"
+#include "rules/input_words.h"
 
 #include <algorithm>
 #include <charconv>
-
-bool get_input(Console& console, std::string& line) {
-  char buffer[line_capacity + 1];
-  line.clear();
-  if (std::fgets(buffer, sizeof buffer, console.in) == nullptr) return false;
-  line = buffer;
-  if (!line.empty() && line.back() == '\n') line.pop_back();
-  return true;
-}
 
 void make_input_data(InputData& input, std::string_view line) {
   const std::size_t first_blank = line.find(' ');

@@ -1,74 +1,41 @@
-#include "game/movement.h"
-
-#include <cstdlib>
+#include "rules/movement.h"
 
 #include "level/cell_codes.h"
-#include "screen/frame.h"
-#include "screen/waait.h"
 
 namespace {
 
 // What a scan meets beyond the collision layer's edge: a cell that always blocks.
-constexpr int beyond_the_edge = 255;
+constexpr int beyond_the_edge = obstacle_code;
 
-int code_at(const Matrix& layer, int x, int y) {
-  if (y < 0 || y >= static_cast<int>(layer.size())) return beyond_the_edge;
-  const std::vector<int>& row = layer[y];
-  if (x < 0 || x >= static_cast<int>(row.size())) return beyond_the_edge;
-  return row[x];
+int code_at(const Layer& layer, Cell cell) {
+  return layer.contains(cell.x, cell.y) ? layer.at(cell.x, cell.y) : beyond_the_edge;
 }
 
-bool is_passable(const MapData& map, int level, int code) {
+}  // namespace
+
+bool is_passable(const GameState& state, int code) {
   switch (cell_kind(code)) {
     case CellKind::free_ground:
       return true;
     case CellKind::obstruction:
-      return map.obstructions[level].cleared[entry_index(code)] != 0;
+      return state.cleared[static_cast<std::size_t>(state.current_level)]
+                          [static_cast<std::size_t>(entry_index(code))];
     default:
       return false;
   }
 }
 
-// One frame of the walk: the map at `view`, the marker `offset` cells from the centre along the
-// axis of the move, and the prompt.
-void draw_walk_frame(Console& console, const MapData& map, int level, View view, bool horizontal,
-                     int offset) {
-  draw_map(console, map, level, view);
-  draw_player(console, horizontal ? offset : 0, horizontal ? 0 : offset);
-  reset_console(console);
+Cell walked(Cell from, const Direction& direction, int steps) {
+  return {from.x + steps * direction.step_x, from.y + steps * direction.step_y};
 }
 
-}  // namespace
-
-int scan_path(const MapData& map, int level, View view, int step_x, int step_y, int steps,
-              int& pending_code) {
-  const int px = view.x + 34, py = view.y + 11;
+Scan scan_path(const World& world, const GameState& state, const Direction& direction, int steps) {
+  const Layer& codes = world[static_cast<std::size_t>(state.current_level)].collision_layer;
+  Scan scan;
   for (int i = 1; i <= steps; ++i) {
-    pending_code = code_at(map.collision_layer[level], px + i * step_x, py + i * step_y);
-    if (!is_passable(map, level, pending_code)) return i - 1;
+    scan.code = code_at(codes, walked(state.player, direction, i));
+    if (!is_passable(state, scan.code)) return scan;
+    scan.steps = i;
   }
-  return steps;
-}
-
-View move_player(Console& console, const MapData& map, int level, View view, int dx, int dy) {
-  const bool horizontal = dx != 0;
-  const int delta = horizontal ? dx : dy;
-  if (delta == 0) return view;
-  const int sign = delta > 0 ? 1 : -1, steps = std::abs(delta);
-  const int walk_wait = horizontal ? 100 : 150, scroll_wait = horizontal ? 150 : 200;
-
-  // The marker walks over the still map...
-  for (int i = 1; i <= steps; ++i) {
-    waait(walk_wait);
-    draw_walk_frame(console, map, level, view, horizontal, i * sign);
-  }
-  // ...then the map scrolls under it while it walks back to the centre.
-  View moved = view;
-  int& moving_coordinate = horizontal ? moved.x : moved.y;
-  for (int j = 1; j <= steps; ++j) {
-    waait(scroll_wait);
-    moving_coordinate += sign;
-    draw_walk_frame(console, map, level, moved, horizontal, (steps - j) * sign);
-  }
-  return moved;
+  return scan;
 }

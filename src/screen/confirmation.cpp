@@ -1,6 +1,6 @@
 #include <string>
 
-#include "game/input.h"
+#include "rules/input_words.h"
 #include "screen/frame.h"
 #include "screen/pages.h"
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "screen/geometry.h"
 #include "screen/waait.h"
 
 namespace {
@@ -75,5 +76,5 @@ void bad_input(Console& console) {
 }
 
 void move_cursor_away(Console& console) {
-  std::fprintf(console.out, "\x1b[%i;%iH", 25, 71);
+  std::fprintf(console.out, "\x1b[%i;%iH", parking_row, parking_column);
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "game/movement.h"
+#include "rules/commands.h"
 #include "screen/frame.h"
 #include "screen/page_lines.h"
 #include "screen/title_font.h"

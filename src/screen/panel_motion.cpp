@@ -14,10 +14,10 @@ void raise_panel(Console& console, PanelBottom bottom) {
   }
 }
 
-void lower_panel(Console& console, const MapData& map, int level, View view) {
+void lower_panel(Console& console, const Level& level, View view) {
   // The panel sinks over a freshly drawn screen until only its confirm line is left on row 24.
   for (int k = 10; k >= 0; --k) {
-    draw_map(console, map, level, view);
+    draw_map(console, level, view);
     draw_player(console, 0, 0);
     reset_console(console);
     write_panel_rows(console, 24 - k, PanelBottom::confirm_line);

@@ -35,10 +35,10 @@ void level_fadeout(Console& console) {
   }
 }
 
-void reveal_level(Console& console, const MapData& map, int level, View view) {
+void reveal_level(Console& console, const Level& level, View view) {
   // Frame n covers rows 2..n and 26 - n..24, so the map opens outwards from the middle row 13.
   for (int edge = 13; edge >= 2; --edge) {
-    draw_map(console, map, level, view);
+    draw_map(console, level, view);
     for (int row = edge; row >= 2; --row) {
       write_cover_row(console, row);
       write_cover_row(console, 26 - row);

@@ -9,10 +9,10 @@
 namespace {
 
 // Screen bounds of the viewport.
-constexpr int first_row = 2;
-constexpr int last_row = 24;
-constexpr int first_column = 2;
-constexpr int last_column = 70;
+constexpr int first_row = viewport_first_row;
+constexpr int last_row = viewport_last_row;
+constexpr int first_column = viewport_first_column;
+constexpr int last_column = viewport_last_column;
 
 // The rectangle of screen cells that show map cells, and the map cell at its top-left corner.
 // An empty rectangle (top > bottom or left > right) shows no map at all.
@@ -34,11 +34,11 @@ void write_blank_block(Console& console, int top, int bottom, int left, int righ
     for (int column = left; column <= right; ++column) write_blank_cell(console, row, column);
 }
 
-void write_map_cell(Console& console, const MapData& map, int level, int map_row, int map_column,
-                    int row, int column) {
+void write_map_cell(Console& console, const Level& level, int map_row, int map_column, int row,
+                    int column) {
   std::fprintf(console.out, "\x1b[%i;%iH\x1b[48;5;%im\x1b[38;5;%im", row, column,
-               map.bg_layer[level][map_row][map_column], map.fg_layer[level][map_row][map_column]);
-  std::fputc(shown_character(map.content[level][map_row][map_column]), console.out);
+               level.bg_layer.at(map_column, map_row), level.fg_layer.at(map_column, map_row));
+  std::fputc(shown_character(level.character(map_column, map_row)), console.out);
 }
 
 // The bands of blank cells go out top, left, right, bottom, each band only where the viewport
@@ -74,10 +74,10 @@ MapRectangle write_blank_bands(Console& console, int width, int height, View vie
   return shown;
 }
 
-void write_map_cells(Console& console, const MapData& map, int level, const MapRectangle& shown) {
+void write_map_cells(Console& console, const Level& level, const MapRectangle& shown) {
   for (int row = shown.top; row <= shown.bottom; ++row) {
     for (int column = shown.left; column <= shown.right; ++column) {
-      write_map_cell(console, map, level, shown.first_map_row + (row - shown.top),
+      write_map_cell(console, level, shown.first_map_row + (row - shown.top),
                      shown.first_map_column + (column - shown.left), row, column);
     }
   }
@@ -85,15 +85,16 @@ void write_map_cells(Console& console, const MapData& map, int level, const MapR
 
 }  // namespace
 
-void draw_map(Console& console, const MapData& map, int level, View view) {
-  const MapRectangle shown = write_blank_bands(console, map.width[level], map.height[level], view);
-  write_map_cells(console, map, level, shown);
+void draw_map(Console& console, const Level& level, View view) {
+  const MapRectangle shown = write_blank_bands(console, level.width, level.height, view);
+  write_map_cells(console, level, shown);
   move_cursor_away(console);
   std::fflush(console.out);
 }
 
 void draw_player(Console& console, int dx, int dy) {
-  std::fprintf(console.out, "\x1b[%i;%iH%s", 13 + dy, 36 + dx, "\x1b[48;5;160m\x1b[38;5;255mX");
+  std::fprintf(console.out, "\x1b[%i;%iH%s", home_row + dy, home_column + dx,
+               "\x1b[48;5;160m\x1b[38;5;255mX");
   move_cursor_away(console);
   std::fflush(console.out);
 }
