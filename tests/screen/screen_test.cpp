@@ -311,7 +311,7 @@ std::string laid_out(const std::string& text) {
 TEST(PanelText, TabsAndFullRowsStartNewRowsAndNothingGoesBelowRow23) {
   const std::string row(63, '#');
   const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
-      {row, {row}},
+      {row, {row, ""}},  // the next row is begun
       {row + "x", {row, "x"}},
       {row + "\tx", {row, "", "x"}},  // the full row already moved on
       {"\t\t\t\tabc", {"", "", "", "", "abc"}},
@@ -321,9 +321,9 @@ TEST(PanelText, TabsAndFullRowsStartNewRowsAndNothingGoesBelowRow23) {
   for (const auto& [text, rows] : cases) {
     SCOPED_TRACE(text);
     EXPECT_EQ(lay_out_panel_text(text), rows);
-    std::string shown;
+    std::string shown;  // empty rows at the end show nothing
     for (const std::string& r : rows) shown += r + '|';
-    EXPECT_EQ(laid_out(text), shown);
+    EXPECT_EQ(laid_out(text), shown.substr(0, shown.find_last_not_of('|') + 2));
   }
 }
 
