@@ -144,7 +144,7 @@ TEST_F(ProblemPanel, AsksWithoutOkThenShowsTheSolvedTextOnTeal) {
   }
   EXPECT_TRUE(waits_at_prompt(screen_));
   show_flushes(13, fake_->flushes().size() - 1);
-  EXPECT_TRUE(shows_map(screen_, world_[0], view_)) << "the panel sank over the map";
+  EXPECT_TRUE(shows_map(screen_, world_[0], view_, 13, 36, 4, 23)) << "the panel sank over the map";
 }
 
 TEST_F(ProblemPanel, WrongAnswerBlinksTheBannerThreeTimesAndLeavesThePanelOpen) {
