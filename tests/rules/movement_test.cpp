@@ -69,8 +69,11 @@ TEST(ScanPath, ClearedObstructionLetsTheWalkCrossOrEndOnIt) {
   // Gates are cleared level by level.
   const World two = make_world({crossroads(), crossroads()});
   GameState other(two);
-  other.cleared[1][1] = true;
+  other.current_level = 1;
+  other.cleared[0][1] = true;
   EXPECT_EQ(scan(two, other, right, 8), std::pair(1, 48));
+  other.cleared[1][1] = true;
+  EXPECT_EQ(scan(two, other, right, 8), std::pair(4, 100));
 }
 
 TEST(ScanPath, BeyondTheCollisionLayerBlocksLikeTheObstacle) {
