@@ -31,10 +31,13 @@ std::string plain_pgm(const Matrix& layer, const std::string& what) {
   std::string text = "P2\n# " + what + ", written by quadrivant_author\n";
   text += std::to_string(layer[0].size()) + " " + std::to_string(layer.size()) + "\n255\n";
   for (const std::vector<int>& row : layer) {
+    // Appended piece by piece: a temporary built as `"" + std::to_string(...)` leads g++ 12
+    // into a false -Wrestrict report on the inlined string insert.
     for (std::size_t x = 0; x < row.size(); ++x) {
-      text += (x ? " " : "") + std::to_string(row[x]);
+      if (x) text += ' ';
+      text += std::to_string(row[x]);
     }
-    text += "\n";
+    text += '\n';
   }
   return text;
 }

@@ -36,11 +36,6 @@ int total_problems(const MapData& map) {
   return total;
 }
 
-// Gates open only if their entry needs fewer problems than the world holds.
-bool gate_opens_early(const MapData& map, int level, int entry) {
-  return gate_can_open(map, level, entry) && map.infos[level].number[entry] < total_problems(map);
-}
-
 std::vector<std::pair<int, Cell>> start_and_door_targets(const BuiltWorld& world) {
   std::vector<std::pair<int, Cell>> origins{{0, start_cell}};
   for (const std::vector<RoomTransition>& level : world.map.transitions) {
@@ -96,14 +91,62 @@ void check_all_touched(const BuiltWorld& world, const Reach& reach) {
   if (!finish_seen) throw SourceError("the finish can never be walked into");
 }
 
-void check_finish_guarded(const BuiltWorld& world) {
-  const Reach early = explore(world, {{0, start_cell}}, gate_opens_early, true);
-  for (std::size_t level = 0; level < early.touched.size(); ++level) {
-    if (early.touched[level].count(finish_code)) {
-      throw SourceError("level " + world.level_names[level] +
-                        ": the finish can be walked into before every problem is solved; guard "
-                        "it with a gate whose entry needs them all");
+// The world as a player sees it with `solved` problems solved: every gate whose entry needs at
+// most that many is open.
+BuiltWorld with_gates_open_at(const BuiltWorld& world, int solved) {
+  BuiltWorld opened = world;
+  for (int level = 0; level < level_count(opened.map); ++level) {
+    const std::vector<int>& needs = opened.map.infos[level].number;
+    for (std::size_t k = 0; k < needs.size(); ++k) {
+      opened.map.obstructions[level].cleared[k] = needs[k] <= solved ? 1 : 0;
     }
+  }
+  return opened;
+}
+
+bool gate_cleared(const MapData& map, int level, int entry) {
+  return map.obstructions[level].cleared[entry] != 0;
+}
+
+struct Progress {
+  int problems_in_reach = 0;
+  bool finish_in_reach = false;
+};
+
+Progress progress_at(const BuiltWorld& world, int solved) {
+  const Reach reach =
+      explore(with_gates_open_at(world, solved), {{0, start_cell}}, gate_cleared, true);
+  Progress progress;
+  for (const std::set<int>& touched : reach.touched) {
+    for (const int code : touched) {
+      progress.problems_in_reach += cell_kind(code) == CellKind::problem;
+      progress.finish_in_reach = progress.finish_in_reach || code == finish_code;
+    }
+  }
+  return progress;
+}
+
+// The finish needs some problems, but fewer than the world holds, and a player who solves every
+// problem in reach gets there: each round opens the gates that the problems solved so far open.
+void check_finish_needs_some_problems(const BuiltWorld& world) {
+  const int total = total_problems(world.map);
+  if (progress_at(world, 0).finish_in_reach) {
+    throw SourceError(
+        "the finish can be walked into before any problem is solved; guard it with a gate whose "
+        "entry needs some");
+  }
+  if (!progress_at(world, total - 1).finish_in_reach) {
+    throw SourceError("the finish needs every problem of the world (" + std::to_string(total) +
+                      "); let its gate need fewer, so that not every problem is needed");
+  }
+  for (int solved = 0;;) {
+    const Progress progress = progress_at(world, solved);
+    if (progress.finish_in_reach) return;
+    if (progress.problems_in_reach <= solved) {
+      throw SourceError("with the " + std::to_string(solved) +
+                        " problems in reach solved, no gate opens the way to the finish");
+    }
+    solved = progress.problems_in_reach;
   }
 }
 
@@ -158,5 +201,5 @@ void check_world_reach(const BuiltWorld& world) {
   check_origins_on_ground(world, origins);
   check_enclosed(world, explore(world, origins, gate_can_open, false));
   check_all_touched(world, explore(world, {{0, start_cell}}, gate_can_open, true));
-  check_finish_guarded(world);
+  check_finish_needs_some_problems(world);
 }

@@ -26,6 +26,6 @@ Reach explore(const BuiltWorld& world, const std::vector<std::pair<int, Cell>>& 
 // Throws SourceError unless: the start and every door's target are free ground; all ground
 // reachable from them, with every gate open that can open, is enclosed by cells that always
 // block, so no move ever looks past the map's edge; every problem, information entry and finish
-// can be walked into; and the finish cannot be walked into before every problem is solved
-// (counting only the gates whose entries need fewer problems than the world holds).
+// can be walked into; and the finish needs some problems solved but fewer than the world holds,
+// and a player who solves the problems in reach, gate by gate, gets there.
 void check_world_reach(const BuiltWorld& world);

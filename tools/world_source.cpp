@@ -20,12 +20,17 @@ SourceFile read_source_file(const std::string& path) {
   std::ifstream stream(path);
   if (!stream) throw SourceError(path + ": cannot be read");
   SourceFile file{path, {}};
-  for (std::string line; std::getline(stream, line);) file.lines.push_back(line);
+  for (std::string line; std::getline(stream, line);) {
+    // A source saved with CRLF endings reads like one saved with LF endings.
+    if (line.ends_with('\r')) line.pop_back();
+    file.lines.push_back(line);
+  }
   return file;
 }
 
+// A blank line holds only whitespace (blanks, tabs, ...): it has no first word.
 bool is_comment_or_blank(const std::string& line) {
-  return line.empty() || line[0] == '#' || line.find_first_not_of(' ') == std::string::npos;
+  return line.empty() || line[0] == '#' || line.find_first_not_of(" \t\r\v\f") == std::string::npos;
 }
 
 std::vector<std::string> split_words(const std::string& line) {

@@ -1,8 +1,12 @@
-// quadrivant: a puzzle adventure played in a text terminal. Takes no arguments: the world comes
-// from "manifest.txt" in the working directory, the game is played on standard input and output.
+// quadrivant: a puzzle adventure played in a text terminal. The world comes from the directory
+// named on the command line, or else from "manifest.txt" in the working directory, or else from
+// the installed adventure; the game is played on standard input and output.
 #include <array>
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "game/command_line.h"
 #include "game/game_loop.h"
 #include "level/level_check.h"
 #include "level/load_error.h"
@@ -15,6 +19,13 @@ namespace {
 // flush reaches the terminal in one write and it never shows half a frame.
 constexpr std::size_t output_buffer_size = 1 << 17;
 
+constexpr const char* usage =
+    "usage: quadrivant [WORLD_DIR]\n"
+    "Plays the puzzle adventure whose manifest.txt stands in WORLD_DIR. Without WORLD_DIR: the\n"
+    "world in the working directory if it holds a manifest.txt, else the installed adventure.\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the game's name and version and exit\n";
+
 int report_load_error(const LoadError& error) {
   // Reports already printed must stand before the message, whichever stream it goes to.
   std::fflush(stdout);
@@ -24,16 +35,46 @@ int report_load_error(const LoadError& error) {
   return 1;
 }
 
+// Answers --help, --version and usage errors; -1 when the game is to be played.
+int answer_without_playing(const CommandLine& line) {
+  switch (line.action) {
+    case ProgramAction::help:
+      std::fputs(usage, stdout);
+      return 0;
+    case ProgramAction::version:
+      std::fputs(version_line("quadrivant").c_str(), stdout);
+      return 0;
+    case ProgramAction::usage_error:
+      std::fprintf(stderr, "quadrivant: %s\n%s", line.fault.c_str(), usage);
+      return 2;
+    case ProgramAction::run:
+      break;
+  }
+  return -1;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   // Static: standard output is flushed at exit, after main's locals are gone.
   static std::array<char, output_buffer_size> output_buffer;
   std::setvbuf(stdout, output_buffer.data(), _IOFBF, output_buffer.size());
 
+  const CommandLine line = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
+  if (const int status = answer_without_playing(line); status >= 0) return status;
+  std::string directory = default_world_directory(installed_world_directory());
+  if (line.world_named) {
+    const std::string fault = world_directory_fault(line.world_directory);
+    if (!fault.empty()) {
+      std::fputs(fault.c_str(), stderr);
+      return 1;
+    }
+    directory = line.world_directory;
+  }
+
   World world;
   try {
-    world = load_world(stdout);
+    world = load_world(stdout, directory);
     check_level_data(world);
   } catch (const LoadError& error) {
     return report_load_error(error);

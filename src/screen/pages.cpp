@@ -47,15 +47,15 @@ void help(Console& console) {
   clear_page(console);
   write_page_line(console, 4, 3, "GENERAL:");
   write_page_line(console, 6, 5, "[quit]  - quits the game");
-  write_page_line(console, 7, 5, "[pause] - pauses the game");
+  write_page_line(console, 7, 5, "[help]  - shows this page");
   write_page_line(console, 9, 3, "MOVEMENT:");
-  write_movement_line(console, 11, "[l 7] or [left 7] - move left  a set amount of steps (max %i)",
+  write_movement_line(console, 11, "[l 7] or [left 7]  - move left  a set amount of steps (max %i)",
                       max_horizontal_steps);
-  write_movement_line(console, 12, "[r 1] or [left 1] - move right a set amount of steps (max %i)",
+  write_movement_line(console, 12, "[r 1] or [right 1] - move right a set amount of steps (max %i)",
                       max_horizontal_steps);
-  write_movement_line(console, 13, "[u 10] or [up 10] - move up    a set amount of steps (max %i)",
+  write_movement_line(console, 13, "[u 10] or [up 10]  - move up    a set amount of steps (max %i)",
                       max_vertical_steps);
-  write_movement_line(console, 14, "[d 5] or [down 5] - move down  a set amount of steps (max %i)",
+  write_movement_line(console, 14, "[d 5] or [down 5]  - move down  a set amount of steps (max %i)",
                       max_vertical_steps);
   write_page_line(console, 16, 3, "(inputs are confirmed with ENTER)");
   write_page_line(console, 22, 24, "Press ENTER or [ok] to leave Help screen!");
