@@ -25,34 +25,27 @@ TEST(TouchCell, EachCodeHasTheRuleOfItsKind) {
     SCOPED_TRACE("code " + std::to_string(code));
     GameState state(world);
     GameState expected(world);
-    const int k = entry_index(code);
-    const std::string n = std::to_string(k);
+    // The event (kind, text, problem) and the progress it must leave, by the code's range.
     std::tuple<EventKind, std::string, int> event{EventKind::show_text, "", 0};
-    switch (cell_kind(code)) {
-      case CellKind::free_ground:
-        event = {EventKind::nothing, "", 0};
-        break;
-      case CellKind::obstruction:
-        std::get<1>(event) = "obstruction " + n;
-        break;
-      case CellKind::room_transition:
-        event = {EventKind::change_level, "", 0};
-        expected.current_level = k % 2;
-        expected.player = {10 + k, 5};
-        break;
-      case CellKind::problem:
-        event = {EventKind::ask_problem, "problem " + n, k};
-        break;
-      case CellKind::information:  // entries needing no solved problem unlock at once
-        std::get<1>(event) = (k % 2 ? "locked " : "info ") + n;
-        expected.unlocked[0][k] = expected.cleared[0][k] = k % 2 == 0;
-        break;
-      case CellKind::finish:
-        event = {EventKind::finish, "", 0};
-        expected.running = false;
-        break;
-      default:
-        std::get<1>(event) = "\t\t\t\t                    (There is an obstacle!)";
+    if (code == 0) {
+      event = {EventKind::nothing, "", 0};
+    } else if (code <= 49) {
+      std::get<1>(event) = "obstruction " + std::to_string(49 - code);
+    } else if (code <= 99) {
+      event = {EventKind::change_level, "", 0};
+      expected.current_level = code % 2;
+      expected.player = {code - 50 + 10, 5};
+    } else if (code <= 199) {
+      event = {EventKind::ask_problem, "problem " + std::to_string(code - 100), code - 100};
+    } else if (code <= 253) {  // entries needing no solved problem unlock at once
+      const int k = code - 200;
+      std::get<1>(event) = (k % 2 ? "locked " : "info ") + std::to_string(k);
+      expected.unlocked[0][k] = expected.cleared[0][k] = k % 2 == 0;
+    } else if (code == 254) {
+      event = {EventKind::finish, "", 0};
+      expected.running = false;
+    } else {
+      std::get<1>(event) = "\t\t\t\t                    (There is an obstacle!)";
     }
     const Event touched = touch_cell(world, state, code);
     const bool shows =
