@@ -11,7 +11,9 @@ PREFIX      ?= /usr/local
 FUZZ_SECONDS ?= 60
 FUZZ_CXX     ?= clang++
 
-.PHONY: play test release test-deps install uninstall fuzz clean
+LIBCXX_DIR  := build/libcxx
+
+.PHONY: play test release test-deps install uninstall fuzz libcxx clean
 
 play: release
 	cd game && ../$(RELEASE_DIR)/quadrivant
@@ -44,6 +46,13 @@ fuzz: test-deps
 	  -DQUADRIVANT_FUZZ=ON -DQUADRIVANT_WERROR=ON
 	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target fuzz_targets
 	sh scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The game, the checker and the authoring tool built with clang++ and libc++, the toolchain
+# macOS uses, with warnings as errors (CI runs it).
+libcxx: test-deps
+	cmake -S . -B $(LIBCXX_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS=-stdlib=libc++ -DQUADRIVANT_WERROR=ON
+	cmake --build $(LIBCXX_DIR) --parallel $(JOBS)
 
 test-deps:
 	@sh scripts/install-test-deps.sh

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs what the test suite and the fuzz targets need. As root on Debian or Ubuntu the missing
 # packages are installed with apt-get; anywhere else the exact packages to install are printed.
-packages="cmake g++ make pkg-config libgtest-dev libvterm-dev tmux clang"
+# libc++ builds the game as macOS does (make libcxx); man-db renders the man page in its test.
+packages="cmake g++ make pkg-config libgtest-dev libvterm-dev tmux clang libc++-dev libc++abi-dev
+  man-db groff-base"
 
 # Whether clang++ can link a libFuzzer target with both sanitizers.
 clang_links_fuzzers() {
@@ -32,6 +34,12 @@ install_packages() {
     exit 1
   fi
 }
+
+if [ "$(uname -s)" = Darwin ]; then
+  echo "On macOS, install the Homebrew formulae (Xcode's clang and libc++ build the game):"
+  echo "  brew install cmake googletest libvterm tmux pkg-config llvm"
+  exit 0
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
   echo "Not a Debian system: make sure these (or your system's equivalents) are installed:"

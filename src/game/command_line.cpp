@@ -36,7 +36,8 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments,
       line.action = ProgramAction::help;
     } else if (is_option && argument == "--version") {
       if (line.action == ProgramAction::run) line.action = ProgramAction::version;
-    } else if (is_option && std::ranges::find(known_flags, argument) != known_flags.end()) {
+    } else if (is_option &&
+               std::find(known_flags.begin(), known_flags.end(), argument) != known_flags.end()) {
       line.flags.push_back(argument);
     } else if (is_option) {
       return usage_error("unknown option " + printable_path(argument));

@@ -11,10 +11,17 @@ struct ProgramRun {
   std::vector<int> waits;  // the test program's recorded waits, in order
 };
 
-// Runs `program` with no arguments in `working_directory`, with `input` as its standard input.
+// Runs `program` with `arguments` in `working_directory`, with `input` as its standard input.
 // Ends the program (exit_status -1) if it runs longer than `timeout_seconds`.
-ProgramRun run_program(const std::string& program, const std::string& working_directory,
-                       const std::string& input, int timeout_seconds = 60);
+ProgramRun run_program(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& working_directory, const std::string& input,
+                       int timeout_seconds = 60);
+
+// The same with no arguments.
+inline ProgramRun run_program(const std::string& program, const std::string& working_directory,
+                              const std::string& input, int timeout_seconds = 60) {
+  return run_program(program, {}, working_directory, input, timeout_seconds);
+}
 
 // A fresh empty directory below the system's temporary directory.
 std::string make_temporary_directory();
