@@ -95,6 +95,7 @@ void write_world(const std::string& directory, const std::vector<TestLevel>& lev
                                       "content.txt", "transitions.txt", "problems.txt",
                                       "infos.txt",   "obstructions.txt"};
   const World world = make_world(levels);
+  std::filesystem::create_directories(directory);
   std::string manifest = "Test world\n" + std::to_string(levels.size()) + "\n";
   for (const char* name : names) {
     manifest += std::string("# ") + name + '\n';

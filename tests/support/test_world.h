@@ -48,6 +48,6 @@ TestLevel level_with_every_entry();
 World make_world(const std::vector<TestLevel>& levels);
 
 // Writes manifest.txt and every level's eight files (in level<k>/ subdirectories, plain grey
-// images) into the existing `directory`. The manifest names them relative to it: load it with
+// images) into `directory`, made if missing. The manifest names them relative to it: load it with
 // `directory` as the world's directory, or play with it as working directory.
 void write_world(const std::string& directory, const std::vector<TestLevel>& levels);
