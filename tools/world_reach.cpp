@@ -8,21 +8,15 @@
 
 namespace {
 
-constexpr int finish_code = 254;
-
 struct Place {
   int level;
   Cell cell;
 };
 
-bool passable(const MapData& map, GateRule open, int level, int code) {
+bool passable(const World& world, GateRule open, int level, int code) {
   const CellKind kind = cell_kind(code);
   return kind == CellKind::free_ground ||
-         (kind == CellKind::obstruction && open(map, level, entry_index(code)));
-}
-
-bool inside(const MapData& map, int level, Cell c) {
-  return c.x >= 0 && c.y >= 0 && c.x < map.width[level] && c.y < map.height[level];
+         (kind == CellKind::obstruction && open(world, level, entry_index(code)));
 }
 
 std::string cell_name(const BuiltWorld& world, int level, Cell c) {
@@ -30,16 +24,16 @@ std::string cell_name(const BuiltWorld& world, int level, Cell c) {
          std::to_string(c.y) + ")";
 }
 
-int total_problems(const MapData& map) {
+int total_problems(const World& world) {
   int total = 0;
-  for (const DialogueTable& table : map.problems) total += static_cast<int>(table.number.size());
+  for (const Level& level : world) total += static_cast<int>(level.problems.size());
   return total;
 }
 
 std::vector<std::pair<int, Cell>> start_and_door_targets(const BuiltWorld& world) {
   std::vector<std::pair<int, Cell>> origins{{0, start_cell}};
-  for (const std::vector<RoomTransition>& level : world.map.transitions) {
-    for (const RoomTransition& t : level) origins.push_back({t.level, {t.x, t.y}});
+  for (const Level& level : world.levels) {
+    for (const RoomTransition& t : level.transitions) origins.push_back({t.level, {t.x, t.y}});
   }
   return origins;
 }
@@ -47,7 +41,7 @@ std::vector<std::pair<int, Cell>> start_and_door_targets(const BuiltWorld& world
 void check_origins_on_ground(const BuiltWorld& world,
                              const std::vector<std::pair<int, Cell>>& origins) {
   for (const auto& [level, cell] : origins) {
-    if (world.map.collision_layer[level][cell.y][cell.x] != 0) {
+    if (world.levels[level].collision_layer.at(cell.x, cell.y) != free_ground_code) {
       throw SourceError(cell_name(world, level, cell) +
                         ": the player is placed here, so it must be free ground");
     }
@@ -56,7 +50,7 @@ void check_origins_on_ground(const BuiltWorld& world,
 
 void check_enclosed(const BuiltWorld& world, const Reach& reach) {
   for (std::size_t level = 0; level < reach.ground.size(); ++level) {
-    const int width = world.map.width[level], height = world.map.height[level];
+    const int width = world.levels[level].width, height = world.levels[level].height;
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
         if (reach.ground[level][y][x] && (x == 0 || y == 0 || x == width - 1 || y == height - 1)) {
@@ -73,15 +67,15 @@ void check_enclosed(const BuiltWorld& world, const Reach& reach) {
 void check_all_touched(const BuiltWorld& world, const Reach& reach) {
   bool finish_seen = false;
   for (std::size_t level = 0; level < reach.touched.size(); ++level) {
-    const MapData& map = world.map;
-    for (std::size_t k = 0; k < map.problems[level].number.size(); ++k) {
-      if (!reach.touched[level].count(100 + static_cast<int>(k))) {
+    const Level& map = world.levels[level];
+    for (std::size_t k = 0; k < map.problems.size(); ++k) {
+      if (!reach.touched[level].count(problem_code(static_cast<int>(k)))) {
         throw SourceError("level " + world.level_names[level] + ": problem " + std::to_string(k) +
                           " can never be walked into");
       }
     }
-    for (std::size_t k = 0; k < map.infos[level].number.size(); ++k) {
-      if (!reach.touched[level].count(200 + static_cast<int>(k))) {
+    for (std::size_t k = 0; k < map.infos.size(); ++k) {
+      if (!reach.touched[level].count(information_code(static_cast<int>(k)))) {
         throw SourceError("level " + world.level_names[level] + ": information entry " +
                           std::to_string(k) + " can never be walked into");
       }
@@ -91,21 +85,12 @@ void check_all_touched(const BuiltWorld& world, const Reach& reach) {
   if (!finish_seen) throw SourceError("the finish can never be walked into");
 }
 
-// The world as a player sees it with `solved` problems solved: every gate whose entry needs at
+// The gates as a player finds them with `solved` problems solved: every gate whose entry needs at
 // most that many is open.
-BuiltWorld with_gates_open_at(const BuiltWorld& world, int solved) {
-  BuiltWorld opened = world;
-  for (int level = 0; level < level_count(opened.map); ++level) {
-    const std::vector<int>& needs = opened.map.infos[level].number;
-    for (std::size_t k = 0; k < needs.size(); ++k) {
-      opened.map.obstructions[level].cleared[k] = needs[k] <= solved ? 1 : 0;
-    }
-  }
-  return opened;
-}
-
-bool gate_cleared(const MapData& map, int level, int entry) {
-  return map.obstructions[level].cleared[entry] != 0;
+GateRule gates_open_at(int solved) {
+  return [solved](const World& world, int level, int entry) {
+    return gate_can_open(world, level, entry) && world[level].infos[entry].required <= solved;
+  };
 }
 
 struct Progress {
@@ -114,8 +99,7 @@ struct Progress {
 };
 
 Progress progress_at(const BuiltWorld& world, int solved) {
-  const Reach reach =
-      explore(with_gates_open_at(world, solved), {{0, start_cell}}, gate_cleared, true);
+  const Reach reach = explore(world, {{0, start_cell}}, gates_open_at(solved), true);
   Progress progress;
   for (const std::set<int>& touched : reach.touched) {
     for (const int code : touched) {
@@ -129,7 +113,7 @@ Progress progress_at(const BuiltWorld& world, int solved) {
 // The finish needs some problems, but fewer than the world holds, and a player who solves every
 // problem in reach gets there: each round opens the gates that the problems solved so far open.
 void check_finish_needs_some_problems(const BuiltWorld& world) {
-  const int total = total_problems(world.map);
+  const int total = total_problems(world.levels);
   if (progress_at(world, 0).finish_in_reach) {
     throw SourceError(
         "the finish can be walked into before any problem is solved; guard it with a gate whose "
@@ -152,27 +136,27 @@ void check_finish_needs_some_problems(const BuiltWorld& world) {
 
 }  // namespace
 
-bool gate_can_open(const MapData& map, int level, int entry) {
-  return entry < static_cast<int>(map.infos[level].number.size());
+bool gate_can_open(const World& world, int level, int entry) {
+  return entry < static_cast<int>(world[level].infos.size());
 }
 
 Reach explore(const BuiltWorld& world, const std::vector<std::pair<int, Cell>>& origins,
               GateRule open, bool follow_doors) {
-  const MapData& map = world.map;
   Reach reach;
-  for (int level = 0; level < level_count(map); ++level) {
-    reach.ground.emplace_back(map.height[level], std::vector<char>(map.width[level], 0));
+  for (const Level& level : world.levels) {
+    reach.ground.emplace_back(level.height, std::vector<char>(level.width, 0));
     reach.touched.emplace_back();
   }
   std::deque<Place> queue;
   auto visit = [&](int level, Cell c) {
-    if (!inside(map, level, c) || reach.ground[level][c.y][c.x]) return;
-    const int code = map.collision_layer[level][c.y][c.x];
-    if (!passable(map, open, level, code)) {
+    const Level& map = world.levels[level];
+    if (!map.contains(c.x, c.y) || reach.ground[level][c.y][c.x]) return;
+    const int code = map.collision_layer.at(c.x, c.y);
+    if (!passable(world.levels, open, level, code)) {
       // A door leads on the first time it is walked into; its target is then queued once.
       const bool first_touch = reach.touched[level].insert(code).second;
       if (first_touch && follow_doors && cell_kind(code) == CellKind::room_transition) {
-        const RoomTransition& t = map.transitions[level][entry_index(code)];
+        const RoomTransition& t = map.transitions[entry_index(code)];
         queue.push_back({t.level, {t.x, t.y}});
       }
       return;

@@ -2,16 +2,17 @@
 // of gates open, and the rules of reach the shipped world must keep.
 #pragma once
 
+#include <functional>
 #include <set>
 #include <vector>
 
 #include "world_builder.h"
 
 // Which obstructions count as open: (level, obstruction entry) -> open.
-using GateRule = bool (*)(const MapData& map, int level, int entry);
+using GateRule = std::function<bool(const World& world, int level, int entry)>;
 
 // A gate that some information entry of its level can open.
-bool gate_can_open(const MapData& map, int level, int entry);
+bool gate_can_open(const World& world, int level, int entry);
 
 struct Reach {
   std::vector<std::vector<std::vector<char>>> ground;  // [level][y][x]: 1 if the player gets there

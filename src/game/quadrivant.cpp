@@ -1,8 +1,11 @@
 // quadrivant: a puzzle adventure played in a text terminal. The world comes from the directory
 // named on the command line, or else from "manifest.txt" in the working directory, or else from
 // the installed adventure; the game is played on standard input and output.
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,9 @@
 #include "level/load_error.h"
 #include "level/manifest.h"
 #include "screen/console.h"
+#include "screen/drawing_step.h"
+#include "screen/small_terminal.h"
+#include "screen/terminal_signals.h"
 
 namespace {
 
@@ -53,6 +59,22 @@ int answer_without_playing(const CommandLine& line) {
   return -1;
 }
 
+[[noreturn]] void report_output_failure(const OutputFailure& failure) {
+  std::fputs(failure.what(), stderr);
+  std::fflush(stderr);
+  // Not exit(): it would flush standard output, writing the buffered frame once more.
+  std::_Exit(1);
+}
+
+// Loading only prints plain lines, which leave the terminal as it was, so the signals keep
+// their default actions until the game draws.
+void play_on(Console& console, const World& world) {
+  if (isatty(fileno(console.out))) install_terminal_signals();
+  warn_if_terminal_too_small(console);
+  play_game(console, world);
+  end_drawing_step(console);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +103,10 @@ int main(int argc, char** argv) {
   }
 
   Console console{stdin, stdout};
-  play_game(console, world);
-  std::fflush(stdout);
+  try {
+    play_on(console, world);
+  } catch (const OutputFailure& failure) {
+    report_output_failure(failure);
+  }
   return 0;
 }

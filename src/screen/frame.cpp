@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "screen/drawing_step.h"
 #include "screen/geometry.h"
-#include "screen/waait.h"
 
 namespace {
 
@@ -37,17 +37,20 @@ void write_bottom_row(Console& console) {
 // One half of a blink cycle, shown before its 100 ms wait.
 void show_blink_step(Console& console, const char* step) {
   std::fputs(step, console.out);
-  std::fflush(console.out);
-  waait(100);
+  show_step_and_wait(console, 100);
 }
 
 }  // namespace
 
-void generate_border(Console& console) {
+void write_frame(Console& console) {
   write_title_bar(console);
   write_side_rows(console);
   write_bottom_row(console);
-  std::fflush(console.out);
+}
+
+void generate_border(Console& console) {
+  write_frame(console);
+  end_drawing_step(console);
 }
 
 void reset_console(Console& console) {
@@ -56,7 +59,7 @@ void reset_console(Console& console) {
       console.out);
   std::fputs("\x1b[3;27H\x1b[48;5;235m\x1b[38;5;36m\\\\===============//", console.out);
   std::fputs("\x1b[2;32H\x1b[48;5;235m\x1b[38;5;36m", console.out);
-  std::fflush(console.out);
+  end_drawing_step(console);
 }
 
 void console_blink(Console& console) {

@@ -3,30 +3,31 @@
 #include <cstdio>
 
 #include "rules/commands.h"
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
 #include "screen/page_lines.h"
+#include "screen/terminal_signals.h"
 #include "screen/title_font.h"
-#include "screen/waait.h"
 
 namespace {
 
 // Holds a finished page on screen for `count` waits of 500 ms.
 void hold_page(Console& console, int count) {
-  std::fflush(console.out);
-  for (int i = 0; i < count; ++i) waait(500);
+  end_drawing_step(console);
+  for (int i = 0; i < count; ++i) wait_for_next_step(console, 500);
 }
 
 // Shows a finished page, draws the prompt over its top rows and waits for the player's "ok".
 void wait_on_page(Console& console) {
-  std::fflush(console.out);
+  end_drawing_step(console);
   reset_console(console);
   wait_for_ok(console);
 }
 
 // Cursor below the frame, attributes reset, on a fresh line: the shell takes over from here.
 void leave_terminal(Console& console) {
-  std::fputs("\x1b[26;1H\x1b[0m\n", console.out);
-  std::fflush(console.out);
+  std::fwrite(leave_terminal_bytes.data(), 1, leave_terminal_bytes.size(), console.out);
+  end_drawing_step(console);
 }
 
 void write_movement_line(Console& console, int row, const char* format, int max_steps) {

@@ -1,16 +1,14 @@
-#include <cstdio>
-
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
 #include "screen/panel_lines.h"
 #include "screen/panels.h"
-#include "screen/waait.h"
 
 void raise_panel(Console& console, PanelBottom bottom) {
   // Frame i shows the panel i rows above its bottom line; the last one stands on rows 14..24.
   for (int i = 0; i <= 10; ++i) {
-    waait(100);
+    wait_for_next_step(console, 100);
     write_panel_rows(console, 24 - i, bottom);
-    std::fflush(console.out);
+    end_drawing_step(console);
   }
 }
 
@@ -21,7 +19,6 @@ void lower_panel(Console& console, const Level& level, View view) {
     draw_player(console, 0, 0);
     reset_console(console);
     write_panel_rows(console, 24 - k, PanelBottom::confirm_line);
-    std::fflush(console.out);
-    waait(100);
+    show_step_and_wait(console, 100);
   }
 }

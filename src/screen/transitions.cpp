@@ -1,8 +1,8 @@
 #include <cstdio>
 
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
 #include "screen/pages.h"
-#include "screen/waait.h"
 
 namespace {
 
@@ -16,11 +16,6 @@ void write_cover_row(Console& console, int row) {
   std::fprintf(console.out, "\x1b[%i;2H%s%69s", row, cover_colours, "");
 }
 
-void show_frame_and_wait(Console& console, int ms) {
-  std::fflush(console.out);
-  waait(ms);
-}
-
 }  // namespace
 
 void level_fadeout(Console& console) {
@@ -31,7 +26,7 @@ void level_fadeout(Console& console) {
       write_cover_cell(console, row, 72 - column);
       move_cursor_away(console);
     }
-    show_frame_and_wait(console, 20);
+    show_step_and_wait(console, 20);
   }
 }
 
@@ -44,6 +39,6 @@ void reveal_level(Console& console, const Level& level, View view) {
       write_cover_row(console, 26 - row);
       move_cursor_away(console);
     }
-    show_frame_and_wait(console, 70);
+    show_step_and_wait(console, 70);
   }
 }

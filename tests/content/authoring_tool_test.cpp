@@ -87,6 +87,10 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
        "music.level:", "the key 'F' is not an information marker of this level"},
       {"hub.level", "..P............@..", "..P...........@...",
        "hub.level:", "the start must stand on cell (19, 13)"},
+      // The route is played with the game's rules: the finish ends the game, nothing else does.
+      {"route.txt", "touch hub %\n", "", "route.txt:", "the route ends before the finish"},
+      {"route.txt", "touch hub %\n", "touch hub %\ntouch hub K\n",
+       "route.txt:", "the game is already won"},
   };
   for (const auto& [file, old_text, new_text, where, what] : changes) {
     const std::string scratch = make_temporary_directory();

@@ -48,10 +48,10 @@ TEST(Walkthrough, WinsTheGameAnsweringEveryProblemOnceAndRightAtOnce) {
 }
 
 // The most problems any information entry asks for: the keeper of the last gate's count.
-int problems_the_finish_needs(const MapData& map) {
+int problems_the_finish_needs(const World& world) {
   int most = 0;
-  for (const DialogueTable& infos : map.infos)
-    for (const int needed : infos.number) most = std::max(most, needed);
+  for (const Level& level : world)
+    for (const Information& info : level.infos) most = std::max(most, info.required);
   return most;
 }
 
@@ -59,8 +59,8 @@ int problems_the_finish_needs(const MapData& map) {
 // the game is still won while the problems solved reach the keeper's count, and not once they
 // fall one short. The authoring tool proves the rule for every way through the world.
 TEST(Walkthrough, WinsWithJustEnoughProblemsSolvedAndNotWithOneFewer) {
-  const MapData map = load_shipped_world();
-  const int problems = problem_count(map), needed = problems_the_finish_needs(map);
+  const World world = load_shipped_world();
+  const int problems = problem_count(world), needed = problems_the_finish_needs(world);
   ASSERT_LT(needed, problems) << "some problems are optional";
   const std::string walkthrough = read_file(game_directory() + "/walkthrough.txt");
   const std::vector<std::size_t> answers = answer_ends(walkthrough);

@@ -31,7 +31,7 @@ std::string read_file(const std::string& path) {
 
 ProgramRun run_program(const std::string& program, const std::vector<std::string>& arguments,
                        const std::string& working_directory, const std::string& input,
-                       int timeout_seconds) {
+                       int timeout_seconds, OutputTarget output) {
   const std::string scratch = make_temporary_directory();
   // Standard input, output and error, and the log of waits.
   const std::string files[] = {scratch + "/stdin", scratch + "/stdout", scratch + "/stderr",
@@ -48,6 +48,11 @@ ProgramRun run_program(const std::string& program, const std::vector<std::string
       const int file = open(files[fd].c_str(), fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT, 0600);
       if (file < 0 || dup2(file, fd) < 0) _exit(127);
     }
+    if (output == OutputTarget::full_device) {
+      const int device = open("/dev/full", O_WRONLY);
+      if (device < 0 || dup2(device, 1) < 0) _exit(127);
+    }
+    if (output == OutputTarget::closed) close(1);
     setenv("QUADRIVANT_WAIT_LOG", files[3].c_str(), 1);
     alarm(static_cast<unsigned>(timeout_seconds));  // outlives exec: ends a program that hangs
     if (chdir(working_directory.c_str()) == 0) execv(program.c_str(), argv.data());
