@@ -8,7 +8,9 @@
 #include "support/run_program.h"
 #include "support/test_world.h"
 
-std::string game_directory() { return std::string(QUADRIVANT_SOURCE_DIR) + "/game"; }
+std::string game_directory() {
+  return std::string(QUADRIVANT_SOURCE_DIR) + "/game";
+}
 
 namespace {
 
@@ -100,7 +102,7 @@ TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
       {[](World& w) {
          w[0].codes[5][50] = 101;
          w[0].problems.push_back({"Walled in?", "Yes.", 1});
-         for (const auto [x, y] : {std::pair{49, 5}, {51, 5}, {50, 4}, {50, 6}})
+         for (const auto& [x, y] : {std::pair{49, 5}, {51, 5}, {50, 4}, {50, 6}})
            w[0].codes[y][x] = 255;
        },
        {codes0 + "(50, 5): warning: problem 1 can never be walked into, given every gate that "

@@ -78,7 +78,7 @@ TEST(Install, PlaysTheInstalledAdventureFromAnEmptyDirectory) {
   std::string said;
   ASSERT_EQ(shell("cmake --install '" QUADRIVANT_BINARY_DIR "'", &said), 0) << said;
   const std::string world = prefix + "/share/quadrivant";
-  for (const std::string& file :
+  for (const char* file :
        {"/bin/quadrivant", "/bin/quadrivant-check", "/share/quadrivant/manifest.txt",
         "/share/quadrivant/walkthrough.txt", "/share/quadrivant/levels/hub/codes.pgm",
         "/share/doc/quadrivant/levels.md", "/share/man/man6/quadrivant.6"}) {
@@ -105,7 +105,8 @@ TEST(Install, PlaysTheInstalledAdventureFromAnEmptyDirectory) {
             0);
   EXPECT_EQ(page, "") << "warnings";
   EXPECT_EQ(shell("MANWIDTH=80 man -l '" + prefix + "/share/man/man6/quadrivant.6'", &page), 0);
-  for (const std::string& words : {"quadrivant-check", "EXIT STATUS", world}) {
+  for (const std::string& words :
+       {std::string("quadrivant-check"), std::string("EXIT STATUS"), world}) {
     EXPECT_NE(page.find(words), std::string::npos) << words;
   }
   fs::remove_all(prefix);

@@ -16,7 +16,7 @@ std::string world_with_plaque() {
   TestLevel level = walled_level();
   level.codes[13][20] = 200;  // information entry 0, right of the start cell (19, 13)
   level.infos = {{"A PLAQUE BY THE DOOR.", "The plaque glows.", 1}};
-  level.obstructions = {"A gate the plaque opens."};
+  level.obstructions = {{"A gate the plaque opens."}};
   write_world(directory, {level});
   return directory;
 }
