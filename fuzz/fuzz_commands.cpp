@@ -17,14 +17,14 @@ namespace {
 // The player starts on (19, 13) of the hall. From there: "r 5" meets a problem, "u 3" an
 // information text that opens the gate met by "l 5" once one problem is solved, "d 4" a door to
 // the tower, where "r 6" reaches the finish and "u 5" a door back to the hall.
-MapData event_world() {
+World event_world() {
   TestLevel hall = walled_level(90, 30);
   hall.codes[13][24] = 100;
   hall.problems = {{"What is 6 x 7?", "Right: 42.", 42}};
   hall.codes[10][19] = 200;
   hall.infos = {{"Solve a problem first.", "The gate opens.", 1}};
   hall.codes[13][14] = 49;
-  hall.obstructions = {"A gate."};
+  hall.obstructions = {{"A gate."}};
   hall.codes[17][19] = 50;
   hall.transitions = {{1, 19, 13}};
 
@@ -34,12 +34,12 @@ MapData event_world() {
   tower.transitions = {{0, 40, 20}};
   tower.codes[13][15] = 101;
   tower.problems = {{"What is 1 + 1?", "Two.", 2}, {"What is 2 + 2?", "Four.", 4}};
-  return make_map_data({hall, tower});
+  return make_world({hall, tower});
 }
 
-const MapData& checked_event_world() {
-  static const MapData world = [] {
-    MapData made = event_world();
+const World& checked_event_world() {
+  static const World world = [] {
+    World made = event_world();
     check_level_data(made);  // a world the check refuses would make every run meaningless
     return made;
   }();
@@ -52,10 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;  // POSIX lets fmemopen refuse an empty buffer
   std::FILE* typed = fmemopen(const_cast<std::uint8_t*>(data), size, "r");
   if (typed == nullptr) return 0;
-  MapData map = checked_event_world();  // a fresh copy: play sets flags
   Console console{typed, null_output()};
   clear_recorded_waits();
-  play_game(console, map);
+  play_game(console, checked_event_world());  // progress lives in the game, not the world
   std::fclose(typed);
   return 0;
 }

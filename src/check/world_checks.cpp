@@ -35,6 +35,11 @@ class Report {
   Findings& findings_;
 };
 
+// "1 problem", "2 problems".
+std::string problems(int count) {
+  return std::to_string(count) + (count == 1 ? " problem" : " problems");
+}
+
 std::string entry(const char* kind, std::size_t k) {
   return std::string(kind) + " " + std::to_string(k);
 }
@@ -163,13 +168,13 @@ std::string why_gate_stays_shut(const World& world, const Opening& opening, std:
   const int required = world[level].infos[info].required;
   const int total = total_problems(world);
   if (required > total) {
-    return "its information entry needs " + std::to_string(required) +
-           " problems, but the world holds only " + std::to_string(total);
+    return "its information entry needs " + problems(required) + ", but the world holds only " +
+           std::to_string(total);
   }
   if (!opening.reach.touched[level].count(information_code(static_cast<int>(info)))) {
     return "its information entry " + std::to_string(k) + " can never be walked into";
   }
-  return "its information entry needs " + std::to_string(required) + " problems, but only " +
+  return "its information entry needs " + problems(required) + ", but only " +
          std::to_string(opening.solvable) + " can be solved";
 }
 
@@ -181,8 +186,8 @@ void check_gates(const World& world, const Opening& opening, Report& report) {
       if (required <= total) continue;
       report.add(Severity::warning,
                  report.file(group_infos, level) + ": " + entry("information entry", k),
-                 "needs " + std::to_string(required) +
-                     " solved problems, but the world holds only " + std::to_string(total));
+                 "needs " + problems(required) + " solved, but the world holds only " +
+                     std::to_string(total));
     }
     for (std::size_t k = 0; k < world[level].obstructions.size(); ++k) {
       if (opening.open[level][k]) continue;

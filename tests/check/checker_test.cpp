@@ -73,7 +73,9 @@ TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
       {[](World& w) { w[0].problems[0].answer = -3; },
        {"level0/problems.txt: problem 0: error: its answer -3 cannot be typed: a player types "
         "digits only",
-        "level0/infos.txt: information entry 0: warning: needs 1 solved problems, but"}},
+        "level1/collision.pgm: cell (13, 10): error: the finish can never be walked into",
+        codes0 + "(30, 1): warning: the gate of obstruction 0 never opens: its information "
+                 "entry needs 1 problem, but only 0 can be solved"}},
       {[](World& w) { w[0].codes[13][19] = 255; },
        {codes0 + "(19, 13): error: the player starts here, so it must be free ground (code 0), "
                  "not code 255"}},
@@ -94,11 +96,11 @@ TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
        {"level1/collision.pgm: cell (13, 10): error: the finish can never be walked into, given "
         "every gate that can be opened"}},
       {[](World& w) { w[0].infos[0].required = 2; },
-       {"level0/infos.txt: information entry 0: warning: needs 2 solved problems, but the world "
+       {"level1/collision.pgm: cell (13, 10): error: the finish can never be walked into",
+        "level0/infos.txt: information entry 0: warning: needs 2 problems solved, but the world "
         "holds only 1",
         codes0 + "(30, 1): warning: the gate of obstruction 0 never opens: its information "
-                 "entry needs 2 problems, but the world holds only 1",
-        "level1/collision.pgm: cell (13, 10): error: the finish can never be walked into"}},
+                 "entry needs 2 problems, but the world holds only 1"}},
       {[](World& w) {
          w[0].codes[5][50] = 101;
          w[0].problems.push_back({"Walled in?", "Yes.", 1});
