@@ -22,16 +22,16 @@ void write_title_bar(Console& console) {
 }
 
 void write_side_rows(Console& console) {
-  for (int row = 2; row <= 24; ++row) {
+  for (int row = viewport_first_row; row <= viewport_last_row; ++row) {
     std::fprintf(console.out, "\x1b[%i;1H%s#", row, frame_colours);
-    write_repeated(console, ' ', 69);
+    write_repeated(console, ' ', viewport_columns);
     std::fputc('#', console.out);
   }
 }
 
 void write_bottom_row(Console& console) {
-  std::fprintf(console.out, "\x1b[25;1H%s", frame_colours);
-  write_repeated(console, '#', 71);
+  std::fprintf(console.out, "\x1b[%i;1H%s", screen_rows, frame_colours);
+  write_repeated(console, '#', screen_columns);
 }
 
 // One half of a blink cycle, shown before its 100 ms wait.

@@ -76,8 +76,9 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
        "the finish can be walked into before any problem is solved; guard it with a gate whose "
        "entry needs some"},
       // The hall and arithmetic hold 9 problems: the other realms' gates stay shut for good.
-      {"hub.level", "info h look i needs 6", "info h look i needs 10", "quadrivant_author",
-       "with the 9 problems in reach solved, no gate opens the way to the finish"},
+      {"hub.level", "info h look i needs 6", "info h look i needs 10",
+       "levels/hub/codes.pgm: cell (89, 14): error",
+       "the finish can never be walked into, given every gate that can be opened"},
       {"hub.level", "| How many letters are carved there in all?",
        "| How many letters are carved there in all, counting every one of them?", "hub.level:",
        "text row 7 has 69 characters; a panel line holds 63 (the panel would split it)"},

@@ -4,8 +4,7 @@
 #include <numeric>
 #include <stdexcept>
 
-FakeConsole::FakeConsole(std::string input)
-    : input_(std::move(input)), output_buffer_(std::size_t{1} << 20) {
+FakeConsole::FakeConsole(std::string input) : input_(std::move(input)) {
   console_.in = std::tmpfile();
   console_.out = open_memstream(&written_, &written_size_);
   if (console_.in == nullptr || console_.out == nullptr) {
@@ -13,10 +12,9 @@ FakeConsole::FakeConsole(std::string input)
   }
   std::fwrite(input_.data(), 1, input_.size(), console_.in);
   std::rewind(console_.in);
-  // Unbuffered input, so its position is exactly what the game has read.
+  // The memory stream shows its bytes only when flushed, like the game's fully buffered
+  // standard output. Unbuffered input, so its position is exactly what the game has read.
   std::setvbuf(console_.in, nullptr, _IONBF, 0);
-  // Like the game's standard output: one write per flush.
-  std::setvbuf(console_.out, output_buffer_.data(), _IOFBF, output_buffer_.size());
   console_.watcher = this;
 }
 

@@ -49,6 +49,5 @@ class FakeConsole : private ConsoleWatcher {
   std::size_t written_size_ = 0;
   mutable std::size_t recorded_ = 0;  // bytes of written_ already in flushes_
   mutable std::vector<std::string> flushes_;
-  std::vector<char> output_buffer_;
   Console console_{};
 };
