@@ -1,26 +1,61 @@
 # The two commands a new player or developer needs:
 #   make play   build the game and start it on the shipped levels in game/
 #   make test   install what the tests need, build with sanitizers and run every test
-# For measuring: make bench [BENCH_ARGS=...] runs the benchmarks (README, "Benchmarks").
+# (make fuzz, an extra for developers, builds and runs the fuzz targets: see README.md)
+# (make bench [BENCH_ARGS=...], an extra for measuring, runs the benchmarks: see README.md)
 RELEASE_DIR := build/release
 TEST_DIR    := build/test
+FUZZ_DIR    := build/fuzz
 BENCH_DIR   := build/bench
 JOBS        ?= 2
-BENCH_ARGS  ?=
+PREFIX      ?= /usr/local
+# make fuzz: every libFuzzer target in fuzz/ runs this many seconds (CI runs them briefly).
+FUZZ_SECONDS ?= 60
+FUZZ_CXX     ?= clang++
+BENCH_ARGS   ?=
 
-.PHONY: play test release test-deps bench bench-build bench-deps clean
+LIBCXX_DIR  := build/libcxx
+
+.PHONY: play test release test-deps install uninstall fuzz libcxx bench bench-build bench-deps clean
 
 play: release
 	cd game && ../$(RELEASE_DIR)/quadrivant
 
 release:
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
 
+# make install [PREFIX=/usr/local] [DESTDIR=staging]: the programs, the shipped adventure, the
+# author's guide and the man page; make uninstall removes what the last install wrote.
+install:
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF \
+	  -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant quadrivant-check
+	DESTDIR=$(DESTDIR) cmake --install $(RELEASE_DIR)
+
+uninstall:
+	@test -f $(RELEASE_DIR)/install_manifest.txt || { echo "Nothing installed from this tree."; exit 1; }
+	xargs rm -f < $(RELEASE_DIR)/install_manifest.txt
+	rm -f $(RELEASE_DIR)/install_manifest.txt
+
 test: test-deps
-	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUADRIVANT_TESTS=ON -DQUADRIVANT_SANITIZE=ON
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUADRIVANT_TESTS=ON -DQUADRIVANT_SANITIZE=ON \
+	  -DQUADRIVANT_WERROR=ON
 	cmake --build $(TEST_DIR) --parallel $(JOBS)
 	cd $(TEST_DIR) && ctest --output-on-failure --timeout 300
+
+fuzz: test-deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=$(FUZZ_CXX) \
+	  -DQUADRIVANT_FUZZ=ON -DQUADRIVANT_WERROR=ON
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target fuzz_targets
+	sh scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The game, the checker and the authoring tool built with clang++ and libc++, the toolchain
+# macOS uses, with warnings as errors (CI runs it).
+libcxx: test-deps
+	cmake -S . -B $(LIBCXX_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS=-stdlib=libc++ -DQUADRIVANT_WERROR=ON
+	cmake --build $(LIBCXX_DIR) --parallel $(JOBS)
 
 test-deps:
 	@sh scripts/install-test-deps.sh

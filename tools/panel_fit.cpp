@@ -1,41 +1,25 @@
 #include "panel_fit.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
-#include "screen/panels.h"
+#include "screen/panel_layout.h"
 
 namespace {
 
-constexpr int first_panel_line = 15;  // screen row of the panel's first text line
-constexpr int panel_lines = 9;
-constexpr int panel_columns = 63;
-constexpr int text_margin = 1;  // the margin every panel passes
+constexpr int panel_columns =
+    panel_text_last_column(panel_text_margin) - panel_text_first_column(panel_text_margin) + 1;
 
 struct PlacedCharacter {
-  int row;
+  int row;  // the panel line, from 0
   char character;
 };
 
-// What the game's panel layout writes for `text`: every character with the screen row it lands
-// on, in order (the layout positions each character with its own cursor sequence).
+// What the game's panel layout shows of `text`: every character with the panel line it lands
+// on, in order.
 std::vector<PlacedCharacter> lay_out(const std::string& text) {
-  char* buffer = nullptr;
-  std::size_t size = 0;
-  std::FILE* memory = open_memstream(&buffer, &size);
-  Console console{nullptr, memory};
-  fill_panel_text(console, text, text_margin);
-  std::fclose(memory);
-
+  const std::vector<std::string> lines = lay_out_panel_text(text, panel_text_margin);
   std::vector<PlacedCharacter> placed;
-  for (const char* p = buffer; (p = std::strstr(p, "\x1b[")) != nullptr;) {
-    int row = 0, column = 0, length = 0;
-    if (std::sscanf(p, "\x1b[%d;%dH%n", &row, &column, &length) != 2 || length == 0) break;
-    placed.push_back({row, p[length]});
-    p += length + 1;
+  for (std::size_t row = 0; row < lines.size(); ++row) {
+    for (const char c : lines[row]) placed.push_back({static_cast<int>(row), c});
   }
-  std::free(buffer);
   return placed;
 }
 
@@ -70,18 +54,18 @@ std::string panel_fit_fault(const std::vector<std::string>& rows) {
   for (std::size_t r = 0; r < rows.size(); ++r) {
     for (const char c : rows[r]) {
       if (next == placed.size()) {
-        return row_fault(r, "is cut: a panel shows " + std::to_string(panel_lines) + " lines");
+        return row_fault(r, "is cut: a panel shows " + std::to_string(panel_text_rows) + " lines");
       }
       const PlacedCharacter& shown = placed[next++];
-      if (shown.character != c || shown.row != first_panel_line + static_cast<int>(r)) {
+      if (shown.character != c || shown.row != static_cast<int>(r)) {
         return row_fault(r, "does not land on panel line " + std::to_string(r + 1) +
                                 " (a full row before a break leaves an empty line)");
       }
     }
   }
-  if (static_cast<int>(rows.size()) > panel_lines) {
-    return row_fault(panel_lines,
-                     "is cut: a panel shows " + std::to_string(panel_lines) + " lines");
+  if (static_cast<int>(rows.size()) > panel_text_rows) {
+    return row_fault(panel_text_rows,
+                     "is cut: a panel shows " + std::to_string(panel_text_rows) + " lines");
   }
   return "";
 }

@@ -1,44 +1,27 @@
 #include "walkthrough_plan.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <queue>
 
-#include "game/events.h"
-#include "game/game_state.h"
-#include "game/movement.h"
 #include "level/cell_codes.h"
+#include "rules/commands.h"
+#include "rules/events.h"
+#include "rules/movement.h"
 
 namespace {
-
-struct Direction {
-  const char* word;
-  int step_x;
-  int step_y;
-  int most_steps;
-};
-
-constexpr Direction directions[] = {
-    {"r", 1, 0, 30}, {"l", -1, 0, 30}, {"d", 0, 1, 10}, {"u", 0, -1, 10}};
 
 // A command costs far more than a step: fewest commands first, then the shortest walk.
 constexpr long long command_cost = 1000;
 
 struct Move {
-  int direction;
+  int direction;  // into `directions`
   int steps;
 };
 
-View view_of(Cell player) {
-  return {player.x - 34, player.y - 11};
-}
-Cell player_of(View view) {
-  return {view.x + 34, view.y + 11};
-}
-
+// The command a player types for `move`, in the short words.
 std::string command(Move move) {
-  return std::string(directions[move.direction].word) + " " + std::to_string(move.steps);
+  return std::string(directions[move.direction].short_word) + " " + std::to_string(move.steps);
 }
 
 [[noreturn]] void fail_goal(const WorldSource& source, const RouteGoal& goal,
@@ -46,23 +29,23 @@ std::string command(Move move) {
   throw SourceError(source.route_path + ":" + std::to_string(goal.line) + ": " + what);
 }
 
-// The cheapest commands from `from` to a move whose scan stops at a cell of `targets`; the last
-// command is that move.
+// The cheapest commands from where the player stands to a move whose scan stops at a cell of
+// `targets`; the last command is that move.
 struct Walk {
   std::vector<Move> moves;
   bool found = false;
 };
 
-Walk find_walk(const MapData& map, int level, Cell from, const std::vector<Cell>& targets) {
-  const int width = map.width[level];
-  const int cells = width * map.height[level];
+Walk find_walk(const World& world, const GameState& state, const std::vector<Cell>& targets) {
+  const Level& map = world[state.current_level];
+  const int width = map.width;
+  const int cells = width * map.height;
   auto index = [width](Cell c) { return c.y * width + c.x; };
   auto is_target = [&targets](Cell c) {
-    for (const Cell t : targets) {
-      if (t.x == c.x && t.y == c.y) return true;
-    }
-    return false;
+    return std::find(targets.begin(), targets.end(), c) != targets.end();
   };
+  // The player as if standing on each cell the search reaches, with the gates as they are.
+  GameState probe = state;
 
   std::vector<long long> cost(cells, -1);
   std::vector<int> came_from(cells, -1);
@@ -72,25 +55,22 @@ Walk find_walk(const MapData& map, int level, Cell from, const std::vector<Cell>
   Move best_bump{};
   using Entry = std::pair<long long, int>;
   std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
-  cost[index(from)] = 0;
-  queue.push({0, index(from)});
+  cost[index(state.player)] = 0;
+  queue.push({0, index(state.player)});
   while (!queue.empty()) {
     const auto [here_cost, here] = queue.top();
     queue.pop();
     if (here_cost != cost[here] || (best >= 0 && here_cost >= best)) continue;
-    const Cell cell{here % width, here / width};
-    for (int d = 0; d < 4; ++d) {
+    probe.player = Cell{here % width, here / width};
+    for (int d = 0; d < static_cast<int>(directions.size()); ++d) {
       const Direction& dir = directions[d];
-      int code = 0;
-      const int free =
-          scan_path(map, level, view_of(cell), dir.step_x, dir.step_y, dir.most_steps, code);
-      const Cell bumped{cell.x + (free + 1) * dir.step_x, cell.y + (free + 1) * dir.step_y};
-      if (free < dir.most_steps && is_target(bumped)) {
+      const int free = scan_path(world, probe, dir, dir.maximum).steps;
+      if (free < dir.maximum && is_target(walked(probe.player, dir, free + 1))) {
         const long long total = here_cost + command_cost + free;
         if (best < 0 || total < best) best = total, best_cell = here, best_bump = {d, free + 1};
       }
       for (int n = 1; n <= free; ++n) {
-        const int next = index({cell.x + n * dir.step_x, cell.y + n * dir.step_y});
+        const int next = index(walked(probe.player, dir, n));
         const long long total = here_cost + command_cost + n;
         if (cost[next] >= 0 && cost[next] <= total) continue;
         cost[next] = total;
@@ -110,49 +90,33 @@ Walk find_walk(const MapData& map, int level, Cell from, const std::vector<Cell>
   return walk;
 }
 
-// The lines a player types for the event of `code`: the answer to an unsolved problem, then an
-// empty line for every panel or page that waits for confirmation; nothing for a door.
-std::vector<std::string> replies_to(const MapData& map, const GameState& state, int code) {
-  switch (cell_kind(code)) {
-    case CellKind::free_ground:
-    case CellKind::room_transition:
-      return {};
-    case CellKind::problem: {
-      const DialogueTable& problems = map.problems[state.current_level];
-      const int k = entry_index(code);
-      if (problems.flag[k]) return {""};
-      return {std::to_string(problems.number[k]), ""};
+// The lines a player types once the event of `code` has met them: for a problem asked, its
+// answer (which the rules then judge); then an empty line for every panel or page that waits for
+// confirmation; nothing for a walk that met nothing or a door. No lines at all (nullopt) if a
+// problem refuses its own answer: the event then did not read the expected lines.
+std::optional<std::vector<std::string>> play_event(const World& world, GameState& state, int code) {
+  const Event event = touch_cell(world, state, code);
+  switch (event.kind) {
+    case EventKind::nothing:
+    case EventKind::change_level:
+      return std::vector<std::string>{};
+    case EventKind::ask_problem: {
+      const std::string answer =
+          std::to_string(world[state.current_level].problems[event.problem].answer);
+      if (!answer_problem(world, state, event.problem, answer)) return std::nullopt;
+      return std::vector<std::string>{answer, ""};
     }
-    case CellKind::obstruction:
-      return map.obstructions[state.current_level].cleared[entry_index(code)]
-                 ? std::vector<std::string>{}
-                 : std::vector<std::string>{""};
-    default:
-      return {""};
+    case EventKind::show_text:
+    case EventKind::finish:
+      return std::vector<std::string>{""};
   }
+  return std::nullopt;
 }
 
-// Plays the event of `code` with the game's own rules, feeding it `replies`; true if the event
-// read exactly those lines (a read past them would meet the end of the input).
-bool play_event(MapData& map, GameState& state, int code, const std::vector<std::string>& replies) {
-  std::string input;
-  for (const std::string& line : replies) input += line + "\n";
-  std::FILE* in =
-      input.empty() ? std::fopen("/dev/null", "r") : fmemopen(input.data(), input.size(), "r");
-  std::FILE* out = std::fopen("/dev/null", "w");
-  if (in == nullptr || out == nullptr) std::abort();
-  Console console{in, out};
-  handle_collision(console, map, state, code);
-  const bool exact = std::ftell(in) == static_cast<long>(input.size()) && !std::feof(in);
-  std::fclose(in);
-  std::fclose(out);
-  return exact;
-}
-
-std::string unsolved_problem(const BuiltWorld& world, const MapData& map) {
-  for (int level = 0; level < level_count(map); ++level) {
-    for (std::size_t k = 0; k < map.problems[level].flag.size(); ++k) {
-      if (!map.problems[level].flag[k]) {
+std::string unsolved_problem(const BuiltWorld& world, const GameState& state) {
+  for (std::size_t level = 0; level < state.solved.size(); ++level) {
+    for (std::size_t k = 0; k < state.solved[level].size(); ++k) {
+      if (!state.solved[level][k]) {
         return "problem " + std::to_string(k) + " of level " + world.level_names[level];
       }
     }
@@ -163,8 +127,7 @@ std::string unsolved_problem(const BuiltWorld& world, const MapData& map) {
 }  // namespace
 
 std::vector<std::string> plan_walkthrough(const BuiltWorld& world, const WorldSource& source) {
-  MapData map = world.map;
-  GameState state;
+  GameState state(world.levels);
   std::vector<std::string> lines;
   for (const RouteGoal& goal : source.route) {
     if (!state.running) fail_goal(source, goal, "the game is already won");
@@ -179,26 +142,22 @@ std::vector<std::string> plan_walkthrough(const BuiltWorld& world, const WorldSo
       fail_goal(source, goal,
                 std::string("level ") + goal.level + " has no character '" + goal.marker + "'");
     }
-    const Walk walk = find_walk(map, level, player_of(state.view), targets->second);
+    const Walk walk = find_walk(world.levels, state, targets->second);
     if (!walk.found) fail_goal(source, goal, "no walk leads there from where the player stands");
+    int code = free_ground_code;
     for (const Move& move : walk.moves) {
       lines.push_back(command(move));
       const Direction& dir = directions[move.direction];
-      state.pending_code = 0;
-      const int free =
-          scan_path(map, level, state.view, dir.step_x, dir.step_y, move.steps, state.pending_code);
-      state.view.x += free * dir.step_x;
-      state.view.y += free * dir.step_y;
+      const Scan scan = scan_path(world.levels, state, dir, move.steps);
+      state.player = walked(state.player, dir, scan.steps);
+      code = scan.code;
     }
-    const int code = state.pending_code;
-    const std::vector<std::string> replies = replies_to(map, state, code);
-    if (!play_event(map, state, code, replies)) {
-      fail_goal(source, goal, "the event did not read the expected lines");
-    }
-    lines.insert(lines.end(), replies.begin(), replies.end());
+    const auto replies = play_event(world.levels, state, code);
+    if (!replies) fail_goal(source, goal, "the event did not read the expected lines");
+    lines.insert(lines.end(), replies->begin(), replies->end());
   }
   if (state.running) throw SourceError(source.route_path + ": the route ends before the finish");
-  const std::string unsolved = unsolved_problem(world, map);
+  const std::string unsolved = unsolved_problem(world, state);
   if (!unsolved.empty())
     throw SourceError(source.route_path + ": the route leaves " + unsolved + " unsolved");
   return lines;

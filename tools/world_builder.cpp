@@ -1,20 +1,20 @@
 #include "world_builder.h"
 
-#include <climits>
+#include <algorithm>
+#include <limits>
 
 #include "level/cell_codes.h"
 #include "panel_fit.h"
+#include "screen/geometry.h"
 
 namespace {
 
-constexpr int minimum_width = 69;
-constexpr int minimum_height = 23;
-constexpr int most_transitions = 50;           // codes 50..99
-constexpr int most_problems = 100;             // codes 100..199
-constexpr int most_infos = 49;                 // each pairs with an obstruction, codes 49 down to 1
-constexpr long long largest_number = INT_MAX;  // the tables hold ints
-constexpr int code_finish = 254;
-constexpr int code_obstacle = 255;
+// A map fills the viewport at the least.
+constexpr int minimum_width = minimum_level_width;
+constexpr int minimum_height = minimum_level_height;
+// Every information entry pairs with the obstruction of its index, so both tables bound it.
+constexpr int most_infos = most_informations;
+constexpr long long largest_number = std::numeric_limits<int>::max();  // the tables hold ints
 
 // An unused obstruction entry: an information entry that opens no gate still needs one.
 constexpr const char* no_gate_text = "(This entry opens no gate.)";
@@ -42,10 +42,12 @@ Numbering number_markers(const LevelSource& level) {
                                                         : nullptr;
     if (counter != nullptr) numbering.entry[marker.symbol] = (*counter)++;
   }
-  if (numbering.doors > most_transitions || numbering.problems > most_problems ||
+  if (numbering.doors > most_room_transitions || numbering.problems > most_problems ||
       numbering.infos > most_infos) {
     fail(level.path, 1,
-         "too many markers: at most 50 doors, 100 problems and 49 information entries a level");
+         "too many markers: at most " + std::to_string(most_room_transitions) + " doors, " +
+             std::to_string(most_problems) + " problems and " + std::to_string(most_infos) +
+             " information entries a level");
   }
   return numbering;
 }
@@ -77,7 +79,8 @@ void check_markers(const LevelSource& level, bool first_level) {
     }
     if ((marker.kind == MarkerKind::problem || marker.kind == MarkerKind::info) &&
         marker.number > largest_number) {
-      fail(level.path, marker.line, "the number is larger than the game can hold (2147483647)");
+      fail(level.path, marker.line,
+           "the number is larger than the game can hold (" + std::to_string(largest_number) + ")");
     }
   }
 }
@@ -85,26 +88,26 @@ void check_markers(const LevelSource& level, bool first_level) {
 int code_of_marker(const Marker& marker, const Numbering& numbering) {
   switch (marker.kind) {
     case MarkerKind::door:
-      return 50 + numbering.entry.at(marker.symbol);
+      return room_transition_code(numbering.entry.at(marker.symbol));
     case MarkerKind::problem:
-      return 100 + numbering.entry.at(marker.symbol);
+      return problem_code(numbering.entry.at(marker.symbol));
     case MarkerKind::info:
-      return 200 + numbering.entry.at(marker.symbol);
+      return information_code(numbering.entry.at(marker.symbol));
     case MarkerKind::gate:
-      return obstruction_code(numbering.entry.at(marker.key));
+      return obstruction_code(gate_of_information(numbering.entry.at(marker.key)));
     default:
-      return 0;
+      return free_ground_code;
   }
 }
 
 int code_of_terrain(TerrainKind kind) {
   switch (kind) {
     case TerrainKind::obstacle:
-      return code_obstacle;
+      return obstacle_code;
     case TerrainKind::finish:
-      return code_finish;
+      return finish_code;
     default:
-      return 0;
+      return free_ground_code;
   }
 }
 
@@ -119,17 +122,21 @@ void check_map_shape(const LevelSource& level) {
   }
   if (static_cast<int>(width) < minimum_width ||
       static_cast<int>(level.map.size()) < minimum_height) {
-    fail(level.path, level.map_line, "the map is smaller than 69 x 23 cells");
+    fail(level.path, level.map_line,
+         "the map is smaller than " + std::to_string(minimum_width) + " x " +
+             std::to_string(minimum_height) + " cells");
   }
 }
 
-// Fills the image layers, codes and content of one level from its map.
-void paint_level(const LevelSource& level, const Numbering& numbering, MapData& map,
+// Fills the size, image layers, codes and content of one level from its map.
+void paint_level(const LevelSource& level, const Numbering& numbering, Level& painted,
                  std::map<char, std::vector<Cell>>& cells_of) {
   const int width = static_cast<int>(level.map[0].size());
   const int height = static_cast<int>(level.map.size());
-  Matrix fg(height, std::vector<int>(width)), bg = fg, codes = fg;
-  std::vector<std::string> content(height, std::string(width, ' '));
+  painted.width = width;
+  painted.height = height;
+  painted.fg_layer = painted.bg_layer = painted.collision_layer = Layer(width, height);
+  painted.content.clear();
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const char c = level.map[y][x];
@@ -146,19 +153,14 @@ void paint_level(const LevelSource& level, const Numbering& numbering, MapData& 
              "cell (" + std::to_string(x) + ", " + std::to_string(y) + "): " + quoted(c) +
                  " is a look for markers only");
       }
-      fg[y][x] = look.foreground;
-      bg[y][x] = look.background;
-      codes[y][x] = marker ? code_of_marker(*marker, numbering) : code_of_terrain(look.kind);
-      content[y][x] = look.shown;
+      painted.fg_layer.at(x, y) = look.foreground;
+      painted.bg_layer.at(x, y) = look.background;
+      painted.collision_layer.at(x, y) =
+          marker ? code_of_marker(*marker, numbering) : code_of_terrain(look.kind);
+      painted.content += look.shown;
       cells_of[c].push_back({x, y});
     }
   }
-  map.fg_layer.push_back(std::move(fg));
-  map.bg_layer.push_back(std::move(bg));
-  map.collision_layer.push_back(std::move(codes));
-  map.content.push_back(std::move(content));
-  map.width.push_back(width);
-  map.height.push_back(height);
 }
 
 void check_marker_cells(const LevelSource& level, const std::map<char, std::vector<Cell>>& cells) {
@@ -172,9 +174,10 @@ void check_marker_cells(const LevelSource& level, const std::map<char, std::vect
       fail(level.path, marker.line,
            "marker " + quoted(marker.symbol) + " must stand on exactly one cell");
     }
-    if (marker.kind == MarkerKind::start &&
-        (found->second[0].x != start_cell.x || found->second[0].y != start_cell.y)) {
-      fail(level.path, marker.line, "the start must stand on cell (19, 13)");
+    if (marker.kind == MarkerKind::start && found->second[0] != start_cell) {
+      fail(level.path, marker.line,
+           "the start must stand on cell (" + std::to_string(start_cell.x) + ", " +
+               std::to_string(start_cell.y) + ")");
     }
   }
 }
@@ -185,17 +188,20 @@ std::string panel_text(const LevelSource& level, const PanelText& text) {
   return join_panel_rows(text.rows);
 }
 
-void add_dialogue(const LevelSource& level, const Marker& marker, DialogueTable& table) {
-  table.first_text.push_back(panel_text(level, marker.first_text));
-  table.second_text.push_back(panel_text(level, marker.second_text));
-  table.number.push_back(static_cast<int>(marker.number));
-  table.flag.push_back(0);
+Problem problem_of(const LevelSource& level, const Marker& marker) {
+  return {panel_text(level, marker.first_text), panel_text(level, marker.second_text),
+          static_cast<int>(marker.number)};
 }
 
-// The obstruction table: entry k is the gate that information entry k opens.
-ObstructionTable gate_table(const LevelSource& level, const Numbering& numbering) {
-  ObstructionTable table{std::vector<std::string>(numbering.infos, no_gate_text),
-                         std::vector<int>(numbering.infos, 0)};
+Information information_of(const LevelSource& level, const Marker& marker) {
+  return {panel_text(level, marker.first_text), panel_text(level, marker.second_text),
+          static_cast<int>(marker.number)};
+}
+
+// The obstruction table: the gate that information entry k opens is entry
+// gate_of_information(k).
+std::vector<Obstruction> gate_table(const LevelSource& level, const Numbering& numbering) {
+  std::vector<Obstruction> table(numbering.infos, Obstruction{no_gate_text});
   std::vector<int> gate_line(numbering.infos, 0);
   for (const Marker& marker : level.markers) {
     if (marker.kind != MarkerKind::gate) continue;
@@ -211,27 +217,24 @@ ObstructionTable gate_table(const LevelSource& level, const Numbering& numbering
                std::to_string(gate_line[k]));
     }
     gate_line[k] = marker.line;
-    table.text[k] = panel_text(level, marker.first_text);
+    table[gate_of_information(k)].text = panel_text(level, marker.first_text);
   }
   return table;
 }
 
-void add_tables(const LevelSource& level, const Numbering& numbering, MapData& map) {
-  DialogueTable problems, infos;
+void add_tables(const LevelSource& level, const Numbering& numbering, Level& built) {
   for (const Marker& marker : level.markers) {
-    if (marker.kind == MarkerKind::problem) add_dialogue(level, marker, problems);
-    if (marker.kind == MarkerKind::info) add_dialogue(level, marker, infos);
+    if (marker.kind == MarkerKind::problem) built.problems.push_back(problem_of(level, marker));
+    if (marker.kind == MarkerKind::info) built.infos.push_back(information_of(level, marker));
   }
-  map.problems.push_back(std::move(problems));
-  map.infos.push_back(std::move(infos));
-  map.obstructions.push_back(gate_table(level, numbering));
+  built.obstructions = gate_table(level, numbering);
 }
 
 // Room transitions need every level's spots, so they come once all maps are painted.
 void add_transitions(const WorldSource& source, BuiltWorld& world) {
   for (std::size_t l = 0; l < source.levels.size(); ++l) {
     const LevelSource& level = source.levels[l];
-    std::vector<RoomTransition> transitions;
+    std::vector<RoomTransition>& transitions = world.levels[l].transitions;
     for (const Marker& marker : level.markers) {
       if (marker.kind != MarkerKind::door) continue;
       const int target = find_level(world, marker.target_level);
@@ -244,7 +247,6 @@ void add_transitions(const WorldSource& source, BuiltWorld& world) {
       const Cell cell = world.cells_of[target].at(marker.target_spot).front();
       transitions.push_back({target, cell.x, cell.y});
     }
-    world.map.transitions.push_back(std::move(transitions));
   }
 }
 
@@ -268,9 +270,10 @@ BuiltWorld build_world(const WorldSource& source) {
     check_map_shape(level);
     const Numbering numbering = number_markers(level);
     world.cells_of.emplace_back();
-    paint_level(level, numbering, world.map, world.cells_of.back());
+    Level& built = world.levels.emplace_back();
+    paint_level(level, numbering, built, world.cells_of.back());
     check_marker_cells(level, world.cells_of.back());
-    add_tables(level, numbering, world.map);
+    add_tables(level, numbering, built);
   }
   add_transitions(source, world);
   return world;

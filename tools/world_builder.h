@@ -7,31 +7,25 @@
 #include <string>
 #include <vector>
 
-#include "level/map_data.h"
+#include "level/world.h"
+#include "rules/game_state.h"
 #include "world_source.h"
-
-struct Cell {
-  int x = 0;
-  int y = 0;
-};
 
 struct BuiltWorld {
   std::string title;
   std::vector<std::string> level_names;                     // [level]
   std::vector<std::map<char, std::vector<Cell>>> cells_of;  // [level]: every map character's cells
-  MapData map;                                              // every flag 0, as the game loads it
+  World levels;                                             // the world as the game loads it
 };
 
 // The level's index by name, or -1.
 int find_level(const BuiltWorld& world, const std::string& name);
 
-// The cell on which the player starts: (19, 13) of level 0.
-inline constexpr Cell start_cell{19, 13};
-
 // Builds the world. Throws SourceError, naming the file and line, when the sources break a rule:
 // an unknown map character, rows of unequal width, a map smaller than 69 x 23, a marker missing
 // from its map or not declared, a spot or start marker on more than one cell, the start marker
-// anywhere but cell (19, 13) of level 0, a door to an unknown level or spot, a gate whose key is
-// not an information marker (or whose key already opens another gate), an answer or count too
-// large for the game, too many entries for the cell codes, or a text that does not fit its panel.
+// anywhere but the start cell of level 0 (rules/game_state.h), a door to an unknown level or spot,
+// a gate whose key is not an information marker (or whose key already opens another gate), an
+// answer or count too large for the game, too many entries for the cell codes, or a text that does
+// not fit its panel.
 BuiltWorld build_world(const WorldSource& source);

@@ -1,162 +1,61 @@
 #include "world_reach.h"
 
-#include <deque>
 #include <string>
 
+#include "check/reach.h"
+#include "check/world_checks.h"
 #include "level/cell_codes.h"
 #include "world_source.h"
 
 namespace {
 
-constexpr int finish_code = 254;
-
-struct Place {
-  int level;
-  Cell cell;
-};
-
-bool passable(const MapData& map, GateRule open, int level, int code) {
-  const CellKind kind = cell_kind(code);
-  return kind == CellKind::free_ground ||
-         (kind == CellKind::obstruction && open(map, level, entry_index(code)));
-}
-
-bool inside(const MapData& map, int level, Cell c) {
-  return c.x >= 0 && c.y >= 0 && c.x < map.width[level] && c.y < map.height[level];
-}
-
-std::string cell_name(const BuiltWorld& world, int level, Cell c) {
-  return "level " + world.level_names[level] + ", cell (" + std::to_string(c.x) + ", " +
-         std::to_string(c.y) + ")";
-}
-
-int total_problems(const MapData& map) {
+int total_problems(const World& world) {
   int total = 0;
-  for (const DialogueTable& table : map.problems) total += static_cast<int>(table.number.size());
+  for (const Level& level : world) total += static_cast<int>(level.problems.size());
   return total;
 }
 
-// Gates open only if their entry needs fewer problems than the world holds.
-bool gate_opens_early(const MapData& map, int level, int entry) {
-  return gate_can_open(map, level, entry) && map.infos[level].number[entry] < total_problems(map);
-}
-
-std::vector<std::pair<int, Cell>> start_and_door_targets(const BuiltWorld& world) {
-  std::vector<std::pair<int, Cell>> origins{{0, start_cell}};
-  for (const std::vector<RoomTransition>& level : world.map.transitions) {
-    for (const RoomTransition& t : level) origins.push_back({t.level, {t.x, t.y}});
-  }
-  return origins;
-}
-
-void check_origins_on_ground(const BuiltWorld& world,
-                             const std::vector<std::pair<int, Cell>>& origins) {
-  for (const auto& [level, cell] : origins) {
-    if (world.map.collision_layer[level][cell.y][cell.x] != 0) {
-      throw SourceError(cell_name(world, level, cell) +
-                        ": the player is placed here, so it must be free ground");
+// The gates as a player finds them with `solved` problems solved: every gate whose information
+// entry needs at most that many is open.
+GateSet gates_open_at(const World& world, int solved) {
+  GateSet open = closed_gates(world);
+  for (std::size_t level = 0; level < world.size(); ++level) {
+    for (std::size_t k = 0; k < world[level].infos.size(); ++k) {
+      const auto gate = static_cast<std::size_t>(gate_of_information(static_cast<int>(k)));
+      if (gate < open[level].size()) open[level][gate] = world[level].infos[k].required <= solved;
     }
   }
+  return open;
 }
 
-void check_enclosed(const BuiltWorld& world, const Reach& reach) {
-  for (std::size_t level = 0; level < reach.ground.size(); ++level) {
-    const int width = world.map.width[level], height = world.map.height[level];
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
-        if (reach.ground[level][y][x] && (x == 0 || y == 0 || x == width - 1 || y == height - 1)) {
-          throw SourceError(cell_name(world, static_cast<int>(level), {x, y}) +
-                            ": reachable ground touches the map's edge; enclose it with cells "
-                            "that always block");
-        }
-      }
-    }
+bool finish_in_reach(const World& world, int solved) {
+  const Reach reach = explore(world, gates_open_at(world, solved));
+  for (const auto& touched : reach.touched) {
+    if (touched.count(finish_code)) return true;
   }
+  return false;
 }
 
-// Every problem, information entry and the finish can be walked into.
-void check_all_touched(const BuiltWorld& world, const Reach& reach) {
-  bool finish_seen = false;
-  for (std::size_t level = 0; level < reach.touched.size(); ++level) {
-    const MapData& map = world.map;
-    for (std::size_t k = 0; k < map.problems[level].number.size(); ++k) {
-      if (!reach.touched[level].count(100 + static_cast<int>(k))) {
-        throw SourceError("level " + world.level_names[level] + ": problem " + std::to_string(k) +
-                          " can never be walked into");
-      }
-    }
-    for (std::size_t k = 0; k < map.infos[level].number.size(); ++k) {
-      if (!reach.touched[level].count(200 + static_cast<int>(k))) {
-        throw SourceError("level " + world.level_names[level] + ": information entry " +
-                          std::to_string(k) + " can never be walked into");
-      }
-    }
-    finish_seen = finish_seen || reach.touched[level].count(finish_code);
+// The finish needs some problems, but fewer than the world holds. (That a player who solves the
+// problems in reach, gate by gate, gets there at all is the checker's rule.)
+void check_finish_needs_some_problems(const World& world) {
+  const int total = total_problems(world);
+  if (finish_in_reach(world, 0)) {
+    throw SourceError(
+        "the finish can be walked into before any problem is solved; guard it with a gate whose "
+        "entry needs some");
   }
-  if (!finish_seen) throw SourceError("the finish can never be walked into");
-}
-
-void check_finish_guarded(const BuiltWorld& world) {
-  const Reach early = explore(world, {{0, start_cell}}, gate_opens_early, true);
-  for (std::size_t level = 0; level < early.touched.size(); ++level) {
-    if (early.touched[level].count(finish_code)) {
-      throw SourceError("level " + world.level_names[level] +
-                        ": the finish can be walked into before every problem is solved; guard "
-                        "it with a gate whose entry needs them all");
-    }
+  if (!finish_in_reach(world, total - 1)) {
+    throw SourceError("the finish needs every problem of the world (" + std::to_string(total) +
+                      "); let its gate need fewer, so that not every problem is needed");
   }
 }
 
 }  // namespace
 
-bool gate_can_open(const MapData& map, int level, int entry) {
-  return entry < static_cast<int>(map.infos[level].number.size());
-}
-
-Reach explore(const BuiltWorld& world, const std::vector<std::pair<int, Cell>>& origins,
-              GateRule open, bool follow_doors) {
-  const MapData& map = world.map;
-  Reach reach;
-  for (int level = 0; level < level_count(map); ++level) {
-    reach.ground.emplace_back(map.height[level], std::vector<char>(map.width[level], 0));
-    reach.touched.emplace_back();
-  }
-  std::deque<Place> queue;
-  auto visit = [&](int level, Cell c) {
-    if (!inside(map, level, c) || reach.ground[level][c.y][c.x]) return;
-    const int code = map.collision_layer[level][c.y][c.x];
-    if (!passable(map, open, level, code)) {
-      // A door leads on the first time it is walked into; its target is then queued once.
-      const bool first_touch = reach.touched[level].insert(code).second;
-      if (first_touch && follow_doors && cell_kind(code) == CellKind::room_transition) {
-        const RoomTransition& t = map.transitions[level][entry_index(code)];
-        queue.push_back({t.level, {t.x, t.y}});
-      }
-      return;
-    }
-    reach.ground[level][c.y][c.x] = 1;
-    queue.push_back({level, c});
-  };
-  for (const auto& [level, cell] : origins) visit(level, cell);
-  while (!queue.empty()) {
-    const Place p = queue.front();
-    queue.pop_front();
-    // A door's target arrives unvisited: visiting it queues it again if it is ground.
-    if (!reach.ground[p.level][p.cell.y][p.cell.x]) {
-      visit(p.level, p.cell);
-      continue;
-    }
-    for (const Cell step : {Cell{1, 0}, Cell{-1, 0}, Cell{0, 1}, Cell{0, -1}}) {
-      visit(p.level, {p.cell.x + step.x, p.cell.y + step.y});
-    }
-  }
-  return reach;
-}
-
-void check_world_reach(const BuiltWorld& world) {
-  const std::vector<std::pair<int, Cell>> origins = start_and_door_targets(world);
-  check_origins_on_ground(world, origins);
-  check_enclosed(world, explore(world, origins, gate_can_open, false));
-  check_all_touched(world, explore(world, {{0, start_cell}}, gate_can_open, true));
-  check_finish_guarded(world);
+void check_world_reach(const BuiltWorld& world, const Manifest& manifest) {
+  // The shipped world is held to everything the checker finds, warnings included.
+  const Findings findings = play_findings(world.levels, manifest, manifest_name);
+  if (!findings.empty()) throw SourceError(finding_line(findings.front()));
+  check_finish_needs_some_problems(world.levels);
 }

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "level/world.h"
+
 namespace {
 
 // A source file read whole, line by line, with its name for messages.
@@ -20,12 +22,17 @@ SourceFile read_source_file(const std::string& path) {
   std::ifstream stream(path);
   if (!stream) throw SourceError(path + ": cannot be read");
   SourceFile file{path, {}};
-  for (std::string line; std::getline(stream, line);) file.lines.push_back(line);
+  for (std::string line; std::getline(stream, line);) {
+    // A source saved with CRLF endings reads like one saved with LF endings.
+    if (line.ends_with('\r')) line.pop_back();
+    file.lines.push_back(line);
+  }
   return file;
 }
 
+// A blank line holds only whitespace (blanks, tabs, ...): it has no first word.
 bool is_comment_or_blank(const std::string& line) {
-  return line.empty() || line[0] == '#' || line.find_first_not_of(' ') == std::string::npos;
+  return line.empty() || line[0] == '#' || line.find_first_not_of(" \t\r\v\f") == std::string::npos;
 }
 
 std::vector<std::string> split_words(const std::string& line) {
@@ -47,7 +54,8 @@ long long parse_number(const SourceFile& file, int line, const std::string& word
 
 int parse_colour(const SourceFile& file, int line, const std::string& word) {
   const long long value = parse_number(file, line, word);
-  if (value > 255) file.fail(line, "colour " + word + " is not an xterm colour (0 to 255)");
+  if (value > highest_colour)
+    file.fail(line, "colour " + word + " is not an xterm colour (0 to 255)");
   return static_cast<int>(value);
 }
 

@@ -6,6 +6,7 @@
 #include "rules/commands.h"
 #include "rules/game_state.h"
 #include "rules/movement.h"
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
 #include "screen/pages.h"
 #include "screen/viewport.h"
@@ -33,13 +34,17 @@ void end_game(Console& console, GameState& state) {
 }
 
 // One turn: a fresh screen, one line read, its command carried out. A closed input ends the
-// game like "quit", so the loop never spins on it.
+// game like "quit", so the loop never spins on it. A screen disturbed while the player types
+// is cleared and the turn begins again, which redraws the whole picture.
 void play_turn(Console& console, const World& world, GameState& state, std::string& line) {
+  start_clean_if_disturbed(console);
   generate_border(console);
   draw_map(console, current_level(world, state), view_of(state.player));
   draw_player(console, 0, 0);
   reset_console(console);
-  if (!get_input(console, line)) return end_game(console, state);
+  const LineRead read = read_line(console, line);
+  if (read == LineRead::disturbed) return;
+  if (read == LineRead::ended) return end_game(console, state);
   const Command command = parse_command(line);
   switch (command.kind) {
     case CommandKind::quit:
@@ -58,6 +63,7 @@ void play_turn(Console& console, const World& world, GameState& state, std::stri
 void play_game(Console& console, const World& world) {
   GameState state(world);
   std::string line;
+  start_clean_if_disturbed(console);
   generate_border(console);
   start(console);
   while (state.running) play_turn(console, world, state, line);

@@ -1,19 +1,36 @@
-// quadrivant: a puzzle adventure played in a text terminal. Takes no arguments: the world comes
-// from "manifest.txt" in the working directory, the game is played on standard input and output.
+// quadrivant: a puzzle adventure played in a text terminal. The world comes from the directory
+// named on the command line, or else from "manifest.txt" in the working directory, or else from
+// the installed adventure; the game is played on standard input and output.
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "game/command_line.h"
 #include "game/game_loop.h"
 #include "level/level_check.h"
 #include "level/load_error.h"
 #include "level/manifest.h"
 #include "screen/console.h"
+#include "screen/drawing_step.h"
+#include "screen/small_terminal.h"
+#include "screen/terminal_signals.h"
 
 namespace {
 
 // Large enough for the biggest single drawing step (a whole viewport of colour cells), so every
 // flush reaches the terminal in one write and it never shows half a frame.
 constexpr std::size_t output_buffer_size = 1 << 17;
+
+constexpr const char* usage =
+    "usage: quadrivant [WORLD_DIR]\n"
+    "Plays the puzzle adventure whose manifest.txt stands in WORLD_DIR. Without WORLD_DIR: the\n"
+    "world in the working directory if it holds a manifest.txt, else the installed adventure.\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the game's name and version and exit\n";
 
 int report_load_error(const LoadError& error) {
   // Reports already printed must stand before the message, whichever stream it goes to.
@@ -24,23 +41,72 @@ int report_load_error(const LoadError& error) {
   return 1;
 }
 
+// Answers --help, --version and usage errors; -1 when the game is to be played.
+int answer_without_playing(const CommandLine& line) {
+  switch (line.action) {
+    case ProgramAction::help:
+      std::fputs(usage, stdout);
+      return 0;
+    case ProgramAction::version:
+      std::fputs(version_line("quadrivant").c_str(), stdout);
+      return 0;
+    case ProgramAction::usage_error:
+      std::fprintf(stderr, "quadrivant: %s\n%s", line.fault.c_str(), usage);
+      return 2;
+    case ProgramAction::run:
+      break;
+  }
+  return -1;
+}
+
+[[noreturn]] void report_output_failure(const OutputFailure& failure) {
+  std::fputs(failure.what(), stderr);
+  std::fflush(stderr);
+  // Not exit(): it would flush standard output, writing the buffered frame once more.
+  std::_Exit(1);
+}
+
+// Loading only prints plain lines, which leave the terminal as it was, so the signals keep
+// their default actions until the game draws.
+void play_on(Console& console, const World& world) {
+  if (isatty(fileno(console.out))) install_terminal_signals();
+  warn_if_terminal_too_small(console);
+  play_game(console, world);
+  end_drawing_step(console);
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   // Static: standard output is flushed at exit, after main's locals are gone.
   static std::array<char, output_buffer_size> output_buffer;
   std::setvbuf(stdout, output_buffer.data(), _IOFBF, output_buffer.size());
 
+  const CommandLine line = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
+  if (const int status = answer_without_playing(line); status >= 0) return status;
+  std::string directory = default_world_directory(installed_world_directory());
+  if (line.world_named) {
+    const std::string fault = world_directory_fault(line.world_directory);
+    if (!fault.empty()) {
+      std::fputs(fault.c_str(), stderr);
+      return 1;
+    }
+    directory = line.world_directory;
+  }
+
   World world;
   try {
-    world = load_world(stdout);
+    world = load_world(stdout, directory);
     check_level_data(world);
   } catch (const LoadError& error) {
     return report_load_error(error);
   }
 
   Console console{stdin, stdout};
-  play_game(console, world);
-  std::fflush(stdout);
+  try {
+    play_on(console, world);
+  } catch (const OutputFailure& failure) {
+    report_output_failure(failure);
+  }
   return 0;
 }

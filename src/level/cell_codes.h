@@ -18,7 +18,8 @@ inline constexpr int highest_code = 255;
 inline constexpr int most_obstructions = last_obstruction_code;                    // 49
 inline constexpr int most_room_transitions = problem_base - room_transition_base;  // 50
 inline constexpr int most_problems = information_base - problem_base;              // 100
-inline constexpr int most_informations = finish_code - information_base;           // 54
+// Codes 200..253 could name 54 information entries, but entry k clears obstruction k: 49.
+inline constexpr int most_informations = most_obstructions;
 
 enum class CellKind {
   free_ground,

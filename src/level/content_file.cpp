@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "level/level_file.h"
+#include "level/world.h"
 
 namespace {
 
 // The map must be at least as large as the viewport.
-constexpr int minimum_width = 69;
-constexpr int minimum_height = 23;
+constexpr int minimum_width = minimum_level_width;
+constexpr int minimum_height = minimum_level_height;
 
 [[noreturn]] void refuse_short_header(const LevelFile& file) {
   refuse_level_file("The header of the content file " + file.path() +

@@ -111,17 +111,30 @@ std::string cell_fault(const World& world, const Level& level, int x, int y) {
 
 }  // namespace
 
-void check_level_data(const World& world) {
+std::vector<LevelDataFault> level_data_faults(const World& world, std::size_t most) {
+  std::vector<LevelDataFault> faults;
   for (std::size_t k = 0; k < world.size(); ++k) {
     const Level& level = world[k];
     for (int y = 0; y < level.collision_layer.height(); ++y) {
       for (int x = 0; x < level.collision_layer.width(); ++x) {
-        const std::string fault = cell_fault(world, level, x, y);
+        std::string fault = cell_fault(world, level, x, y);
         if (fault.empty()) continue;
-        throw LoadError("(;^_^) Oopsie! Level " + std::to_string(k) + ", " + cell_name(x, y) +
-                            ": " + fault + "!\n",
-                        MessageStream::standard_output);
+        if (faults.size() == most) return faults;
+        faults.push_back({static_cast<int>(k), x, y, std::move(fault)});
       }
     }
+  }
+  return faults;
+}
+
+std::string level_data_message(const LevelDataFault& fault) {
+  return "(;^_^) Oopsie! Level " + std::to_string(fault.level) + ", " +
+         cell_name(fault.x, fault.y) + ": " + fault.what + "!\n";
+}
+
+void check_level_data(const World& world) {
+  const std::vector<LevelDataFault> faults = level_data_faults(world, 1);
+  if (!faults.empty()) {
+    throw LoadError(level_data_message(faults.front()), MessageStream::standard_output);
   }
 }

@@ -1,7 +1,28 @@
 // The load-time check of a whole world: refuses level data that would break the game in play.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "level/world.h"
+
+// A cell the game could not play: where it is and what is wrong with it.
+struct LevelDataFault {
+  int level = 0;
+  int x = 0;
+  int y = 0;
+  std::string what;  // e.g. "code 300 is not a cell code (0 to 255)"
+};
+
+// Every such cell, in level order and then row by row: a code outside 0..255, a code that names
+// a table entry its level lacks, an information code 200 + k without obstruction entry k on the
+// same level, a room transition to a missing level or to a cell outside that level's map, a
+// foreground or background colour outside 0..255 (one fault a cell: its code first). At most
+// `most` of them, so a level that is wrong everywhere costs no more than that.
+std::vector<LevelDataFault> level_data_faults(const World& world, std::size_t most);
+
+// "(;^_^) Oopsie! Level <l>, cell (<x>, <y>): <what>!\n"
+std::string level_data_message(const LevelDataFault& fault);
 
 // Throws LoadError (standard output) naming the level, the cell (x, y) and the code for the
 // first cell, in level order and then row by row, whose code is outside 0..255, names a table

@@ -57,8 +57,6 @@ std::string read_path_line(LevelFile& file) {
   return path.substr(0, path.find('\0'));
 }
 
-// Checks that each image layer of a level has the size of its content file: the game reads all
-// three at the content file's coordinates.
 void check_layer_size(const Layer& layer, const std::string& path, const Level& level) {
   if (layer.width() == level.width && layer.height() == level.height) return;
   refuse_level_file("The image " + printable_path(path) + " is " + std::to_string(layer.width()) +
@@ -93,34 +91,6 @@ std::vector<Entry> converted(const std::vector<Dialogue>& entries, Convert conve
   return converted_entries;
 }
 
-// Loads the eight files of level `k` in group order.
-Level load_level(const Manifest& manifest, int k, std::FILE* out, const std::string& directory) {
-  auto path = [&](ManifestGroup group) -> const std::string& {
-    return manifest.paths[group][static_cast<std::size_t>(k)];
-  };
-  auto read = [&](ManifestGroup group, auto reader) {
-    return read_world_file(path(group), [&] { return reader({path(group), directory}, out); });
-  };
-  Level level;
-  level.fg_layer = read(group_fg_layer, img_to_matrix);
-  level.bg_layer = read(group_bg_layer, img_to_matrix);
-  level.collision_layer = read(group_collision_layer, img_to_matrix);
-
-  MapContent content = read(group_content, read_map_content_file);
-  level.width = content.width;
-  level.height = content.height;
-  level.content = std::move(content.cells);
-  check_layer_size(level.fg_layer, path(group_fg_layer), level);
-  check_layer_size(level.bg_layer, path(group_bg_layer), level);
-  check_layer_size(level.collision_layer, path(group_collision_layer), level);
-
-  level.transitions = read(group_transitions, read_room_transition_file);
-  level.problems = converted<Problem>(read(group_problems, read_dialogue_file), problem_of);
-  level.infos = converted<Information>(read(group_infos, read_dialogue_file), information_of);
-  level.obstructions = read(group_obstructions, read_obstruction_file);
-  return level;
-}
-
 }  // namespace
 
 Manifest read_manifest_file(const std::string& path, std::FILE* out) {
@@ -145,7 +115,62 @@ World load_world(std::FILE* out, const std::string& directory) {
   const std::string path = manifest_path(directory);
   const Manifest manifest = read_world_file(path, [&] { return read_manifest_file(path, out); });
   World world;
-  for (int k = 0; k < manifest.levels; ++k)
-    world.push_back(load_level(manifest, k, out, directory));
+  for (int k = 0; k < manifest.levels; ++k) {
+    Level& level = world.emplace_back();
+    // The layers are measured against the map once the content file has been read.
+    for (int group = group_fg_layer; group < group_count; ++group) {
+      load_level_file(level, manifest, k, static_cast<ManifestGroup>(group), out, directory);
+      if (group == group_content) check_layer_sizes(level, manifest, k);
+    }
+  }
   return world;
+}
+
+void load_level_file(Level& level, const Manifest& manifest, int k, ManifestGroup group,
+                     std::FILE* out, const std::string& directory) {
+  const std::string& path = manifest.paths[group][static_cast<std::size_t>(k)];
+  auto read = [&](auto reader) {
+    return read_world_file(path, [&] { return reader({path, directory}, out); });
+  };
+  switch (group) {
+    case group_fg_layer:
+      level.fg_layer = read(img_to_matrix);
+      break;
+    case group_bg_layer:
+      level.bg_layer = read(img_to_matrix);
+      break;
+    case group_collision_layer:
+      level.collision_layer = read(img_to_matrix);
+      break;
+    case group_content: {
+      MapContent content = read(read_map_content_file);
+      level.width = content.width;
+      level.height = content.height;
+      level.content = std::move(content.cells);
+      break;
+    }
+    case group_transitions:
+      level.transitions = read(read_room_transition_file);
+      break;
+    case group_problems:
+      level.problems = converted<Problem>(read(read_dialogue_file), problem_of);
+      break;
+    case group_infos:
+      level.infos = converted<Information>(read(read_dialogue_file), information_of);
+      break;
+    case group_obstructions:
+      level.obstructions = read(read_obstruction_file);
+      break;
+    case group_count:
+      break;
+  }
+}
+
+void check_layer_sizes(const Level& level, const Manifest& manifest, int k) {
+  const auto path = [&](ManifestGroup group) -> const std::string& {
+    return manifest.paths[group][static_cast<std::size_t>(k)];
+  };
+  check_layer_size(level.fg_layer, path(group_fg_layer), level);
+  check_layer_size(level.bg_layer, path(group_bg_layer), level);
+  check_layer_size(level.collision_layer, path(group_collision_layer), level);
 }

@@ -34,6 +34,16 @@ struct Manifest {
 // Throws LoadError on any fault (open failure on standard error, all others on standard output).
 Manifest read_manifest_file(const std::string& path, std::FILE* out);
 
+// Reads file `group` of level `k` of `manifest` into its member of `level`, printing its report
+// to `out` (null: no reports). Relative paths are taken from `directory`. Throws LoadError on any
+// fault; a file too large for memory is refused like any other fault.
+void load_level_file(Level& level, const Manifest& manifest, int k, ManifestGroup group,
+                     std::FILE* out, const std::string& directory);
+
+// Throws LoadError naming the first of the level's three image layers whose size is not its
+// map's: the game reads all three at the content file's coordinates.
+void check_layer_sizes(const Level& level, const Manifest& manifest, int k);
+
 // The manifest's name in a world's directory.
 inline constexpr const char* manifest_name = "manifest.txt";
 

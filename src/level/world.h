@@ -83,8 +83,8 @@ struct Obstruction {
 };
 
 struct Level {
-  int width = 0;          // at least 69
-  int height = 0;         // at least 23
+  int width = 0;          // at least minimum_level_width
+  int height = 0;         // at least minimum_level_height
   Layer fg_layer;         // xterm colour index of each cell's character
   Layer bg_layer;         // xterm colour index of each cell's background
   Layer collision_layer;  // cell code of each cell (level/cell_codes.h)
@@ -103,6 +103,10 @@ struct Level {
 
   friend bool operator==(const Level&, const Level&) = default;
 };
+
+// The smallest map: the size of the viewport, so a level always fills it.
+inline constexpr int minimum_level_width = 69;
+inline constexpr int minimum_level_height = 23;
 
 // Colours are xterm 256-colour palette indices, 0 up to this.
 inline constexpr int highest_colour = 255;

@@ -31,4 +31,6 @@ struct GameState {
   std::vector<std::vector<bool>> solved;
   std::vector<std::vector<bool>> unlocked;
   std::vector<std::vector<bool>> cleared;
+
+  friend bool operator==(const GameState&, const GameState&) = default;
 };

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "screen/drawing_step.h"
 #include "screen/geometry.h"
-#include "screen/waait.h"
 
 namespace {
 
@@ -22,32 +22,35 @@ void write_title_bar(Console& console) {
 }
 
 void write_side_rows(Console& console) {
-  for (int row = 2; row <= 24; ++row) {
+  for (int row = viewport_first_row; row <= viewport_last_row; ++row) {
     std::fprintf(console.out, "\x1b[%i;1H%s#", row, frame_colours);
-    write_repeated(console, ' ', 69);
+    write_repeated(console, ' ', viewport_columns);
     std::fputc('#', console.out);
   }
 }
 
 void write_bottom_row(Console& console) {
-  std::fprintf(console.out, "\x1b[25;1H%s", frame_colours);
-  write_repeated(console, '#', 71);
+  std::fprintf(console.out, "\x1b[%i;1H%s", screen_rows, frame_colours);
+  write_repeated(console, '#', screen_columns);
 }
 
 // One half of a blink cycle, shown before its 100 ms wait.
 void show_blink_step(Console& console, const char* step) {
   std::fputs(step, console.out);
-  std::fflush(console.out);
-  waait(100);
+  show_step_and_wait(console, 100);
 }
 
 }  // namespace
 
-void generate_border(Console& console) {
+void write_frame(Console& console) {
   write_title_bar(console);
   write_side_rows(console);
   write_bottom_row(console);
-  std::fflush(console.out);
+}
+
+void generate_border(Console& console) {
+  write_frame(console);
+  end_drawing_step(console);
 }
 
 void reset_console(Console& console) {
@@ -56,7 +59,7 @@ void reset_console(Console& console) {
       console.out);
   std::fputs("\x1b[3;27H\x1b[48;5;235m\x1b[38;5;36m\\\\===============//", console.out);
   std::fputs("\x1b[2;32H\x1b[48;5;235m\x1b[38;5;36m", console.out);
-  std::fflush(console.out);
+  end_drawing_step(console);
 }
 
 void console_blink(Console& console) {

@@ -6,7 +6,10 @@
 #include "screen/console.h"
 
 // Draws the whole frame (rows 1..25, columns 1..71), which also blanks the viewport in colour
-// 235. Flushes once at the end; the cursor is left after the last '#' of row 25.
+// 235. Does not flush; the cursor is left after the last '#' of row 25.
+void write_frame(Console& console);
+
+// write_frame, then the end of the drawing step (a flush).
 void generate_border(Console& console);
 
 // Draws the prompt box on rows 2..3 and leaves the cursor at the input position (row 2,

@@ -8,12 +8,13 @@
 
 #include "screen/geometry.h"
 
-// The first and last column of a panel's text area with `margin`.
+// The first and last column of a panel's text area with `margin`: inside the panel's border
+// characters, `margin` blank columns on either side.
 constexpr int panel_text_first_column(int margin) {
-  return margin + 4;
+  return panel_first_column + 1 + margin;
 }
 constexpr int panel_text_last_column(int margin) {
-  return 68 - margin;
+  return panel_last_column - 1 - margin;
 }
 
 // The rows `text` fills, from the panel's first text row down: a tab starts a new row, a full row

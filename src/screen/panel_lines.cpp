@@ -1,6 +1,9 @@
 #include "screen/panel_lines.h"
 
 #include <cstdio>
+#include <string_view>
+
+#include "screen/geometry.h"
 
 namespace {
 
@@ -18,26 +21,41 @@ const char* paint_colours(InteriorPaint paint) {
   return "";
 }
 
+// The panel's width, and its interior's between the two border characters.
+constexpr int panel_width = panel_last_column - panel_first_column + 1;  // 67
+constexpr int interior_width = panel_width - 2;                          // 65
+// The confirm line's label, on columns 56..59.
+constexpr std::string_view ok_label = "[ok]";
+constexpr int ok_label_column = 56;
+constexpr int hashes_before_label = ok_label_column - panel_first_column;
+constexpr int hashes_after_label =
+    panel_width - hashes_before_label - static_cast<int>(ok_label.size());
+
 void write_hashes(Console& console, int count) {
   for (int i = 0; i < count; ++i) std::fputc('#', console.out);
+}
+
+void start_panel_line(Console& console, int row) {
+  std::fprintf(console.out, "\x1b[%i;%iH%s", row, panel_first_column, panel_colours);
 }
 
 }  // namespace
 
 void write_border_line(Console& console, int row) {
-  std::fprintf(console.out, "\x1b[%i;3H%s", row, panel_colours);
-  write_hashes(console, 67);
+  start_panel_line(console, row);
+  write_hashes(console, panel_width);
 }
 
 void write_middle_line(Console& console, int row) {
-  std::fprintf(console.out, "\x1b[%i;3H%s#%65s#", row, panel_colours, "");
+  start_panel_line(console, row);
+  std::fprintf(console.out, "#%*s#", interior_width, "");
 }
 
 void write_confirm_line(Console& console, int row) {
-  std::fprintf(console.out, "\x1b[%i;3H%s", row, panel_colours);
-  write_hashes(console, 53);
-  std::fputs("\x1b[38;5;151m[ok]\x1b[38;5;43m", console.out);
-  write_hashes(console, 10);
+  start_panel_line(console, row);
+  write_hashes(console, hashes_before_label);
+  std::fprintf(console.out, "\x1b[38;5;151m%s\x1b[38;5;43m", ok_label.data());
+  write_hashes(console, hashes_after_label);
 }
 
 void write_bottom_line(Console& console, PanelBottom bottom, int row) {
@@ -50,12 +68,13 @@ void write_bottom_line(Console& console, PanelBottom bottom, int row) {
 
 void write_panel_rows(Console& console, int top_row, PanelBottom bottom) {
   write_border_line(console, top_row);
-  for (int row = 24; row > top_row; --row) write_middle_line(console, row);
-  write_bottom_line(console, bottom, 24);
+  for (int row = panel_bottom_row; row > top_row; --row) write_middle_line(console, row);
+  write_bottom_line(console, bottom, panel_bottom_row);
 }
 
 void paint_interior(Console& console, InteriorPaint paint) {
-  for (int row = 23; row >= 15; --row) {
-    std::fprintf(console.out, "\x1b[%i;4H%s%65s", row, paint_colours(paint), "");
+  for (int row = panel_last_text_row; row >= panel_first_text_row; --row) {
+    std::fprintf(console.out, "\x1b[%i;%iH%s%*s", row, panel_first_column + 1, paint_colours(paint),
+                 interior_width, "");
   }
 }

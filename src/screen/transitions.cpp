@@ -1,8 +1,9 @@
 #include <cstdio>
 
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
+#include "screen/geometry.h"
 #include "screen/pages.h"
-#include "screen/waait.h"
 
 namespace {
 
@@ -13,37 +14,33 @@ void write_cover_cell(Console& console, int row, int column) {
 }
 
 void write_cover_row(Console& console, int row) {
-  std::fprintf(console.out, "\x1b[%i;2H%s%69s", row, cover_colours, "");
-}
-
-void show_frame_and_wait(Console& console, int ms) {
-  std::fflush(console.out);
-  waait(ms);
+  std::fprintf(console.out, "\x1b[%i;%iH%s%*s", row, viewport_first_column, cover_colours,
+               viewport_columns, "");
 }
 
 }  // namespace
 
 void level_fadeout(Console& console) {
   // The cover closes in from columns 2 and 70; the last frame meets at column 36 from both sides.
-  for (int column = 2; column <= 36; ++column) {
-    for (int row = 2; row <= 24; ++row) {
+  for (int column = viewport_first_column; column <= home_column; ++column) {
+    for (int row = viewport_first_row; row <= viewport_last_row; ++row) {
       write_cover_cell(console, row, column);
-      write_cover_cell(console, row, 72 - column);
+      write_cover_cell(console, row, viewport_first_column + viewport_last_column - column);
       move_cursor_away(console);
     }
-    show_frame_and_wait(console, 20);
+    show_step_and_wait(console, 20);
   }
 }
 
 void reveal_level(Console& console, const Level& level, View view) {
   // Frame n covers rows 2..n and 26 - n..24, so the map opens outwards from the middle row 13.
-  for (int edge = 13; edge >= 2; --edge) {
+  for (int edge = home_row; edge >= viewport_first_row; --edge) {
     draw_map(console, level, view);
-    for (int row = edge; row >= 2; --row) {
+    for (int row = edge; row >= viewport_first_row; --row) {
       write_cover_row(console, row);
-      write_cover_row(console, 26 - row);
+      write_cover_row(console, viewport_first_row + viewport_last_row - row);
       move_cursor_away(console);
     }
-    show_frame_and_wait(console, 70);
+    show_step_and_wait(console, 70);
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
 #include "screen/shown_character.h"
 
@@ -89,12 +90,12 @@ void draw_map(Console& console, const Level& level, View view) {
   const MapRectangle shown = write_blank_bands(console, level.width, level.height, view);
   write_map_cells(console, level, shown);
   move_cursor_away(console);
-  std::fflush(console.out);
+  end_drawing_step(console);
 }
 
 void draw_player(Console& console, int dx, int dy) {
   std::fprintf(console.out, "\x1b[%i;%iH%s", home_row + dy, home_column + dx,
                "\x1b[48;5;160m\x1b[38;5;255mX");
   move_cursor_away(console);
-  std::fflush(console.out);
+  end_drawing_step(console);
 }

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
-#include "screen/waait.h"
 
 namespace {
 
@@ -26,14 +26,14 @@ View move_player(Console& console, const Level& level, View view, int dx, int dy
 
   // The marker walks over the still map...
   for (int i = 1; i <= steps; ++i) {
-    waait(walk_wait);
+    wait_for_next_step(console, walk_wait);
     draw_walk_frame(console, level, view, horizontal, i * sign);
   }
   // ...then the map scrolls under it while it walks back to the centre.
   View moved = view;
   int& moving_coordinate = horizontal ? moved.x : moved.y;
   for (int j = 1; j <= steps; ++j) {
-    waait(scroll_wait);
+    wait_for_next_step(console, scroll_wait);
     moving_coordinate += sign;
     draw_walk_frame(console, level, moved, horizontal, (steps - j) * sign);
   }

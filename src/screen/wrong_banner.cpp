@@ -1,10 +1,11 @@
 #include <cstdio>
 #include <string_view>
 
+#include "screen/drawing_step.h"
 #include "screen/frame.h"
+#include "screen/geometry.h"
 #include "screen/panel_lines.h"
 #include "screen/panels.h"
-#include "screen/waait.h"
 
 namespace {
 
@@ -18,10 +19,9 @@ constexpr std::string_view wrong_banner =
 
 void show_banner(Console& console, InteriorPaint paint) {
   paint_interior(console, paint);
-  fill_panel_text(console, wrong_banner, 1);
+  fill_panel_text(console, wrong_banner, panel_text_margin);
   move_cursor_away(console);
-  std::fflush(console.out);
-  waait(200);
+  show_step_and_wait(console, 200);
 }
 
 }  // namespace

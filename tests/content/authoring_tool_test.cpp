@@ -33,27 +33,70 @@ TEST(AuthoringTool, RegeneratesExactlyTheCommittedGameFiles) {
   fs::remove_all(scratch);
 }
 
+// Sources saved on Windows (CRLF line ends) with blank lines of tabs and blanks among the
+// statements make the same game as the committed ones.
+TEST(AuthoringTool, ReadsCrlfSourcesAndBlankLinesOfTabs) {
+  const std::string scratch = make_temporary_directory();
+  fs::copy(game_directory() + "/source", scratch + "/source");
+  for (const fs::directory_entry& entry : fs::directory_iterator(scratch + "/source")) {
+    std::string text = read_file(entry.path().string());
+    // A line of tabs, one of blanks and tabs, and an empty one before every statement.
+    const std::string blank_lines = "\t\t\n \t \n\n";
+    for (const std::string statement : {"\nlevel ", "\nlegend ", "\nproblem ", "\ntouch "}) {
+      for (std::size_t at = 0; (at = text.find(statement, at)) != std::string::npos;
+           at += blank_lines.size() + statement.size())
+        text.insert(at + 1, blank_lines);
+    }
+    std::string crlf;
+    for (const char c : text) c == '\n' ? crlf += "\r\n" : crlf += c;
+    write_file(entry.path().string(), crlf);
+  }
+  ASSERT_NE(read_file(scratch + "/source/hub.level").find("\r\n\t\t\r\n \t \r\n\r\nproblem "),
+            std::string::npos);
+  ASSERT_EQ(run_author(scratch + "/source", scratch + "/out"), "0\n");
+  const std::string diff = "diff -r -x source '" + game_directory() + "' '" + scratch + "/out'";
+  EXPECT_EQ(std::system(diff.c_str()), 0);
+  fs::remove_all(scratch);
+}
+
 TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
   // {source file, text in it, its replacement, where the message says the fault is, its end}
   const std::vector<std::array<std::string, 5>> changes = {
-      {"hub.level", "####..P....", ".....P.....", "level hub, cell (0, 13)",
-       "reachable ground touches the map's edge; enclose it with cells that always block"},
-      {"hub.level", "info K look i needs 18", "info K look i needs 17", "level hub",
-       "the finish can be walked into before every problem is solved; guard it with a gate whose "
-       "entry needs them all"},
+      // The tool holds its world to everything the level checker finds.
+      {"hub.level", "####..P....", ".....P.....", "levels/hub/codes.pgm: cell (0, 13): error",
+       "the player can walk here, on the map's edge, and a move from here would look past the "
+       "map: enclose the ground with cells that always block"},
+      {"hub.level", "info K look i needs 20", "info K look i needs 28",
+       "levels/hub/codes.pgm: cell (89, 14): error",
+       "the finish can never be walked into, given every gate that can be opened"},
+      {"hub.level", "info K look i needs 20", "info K look i needs 27", "quadrivant_author",
+       "the finish needs every problem of the world (27); let its gate need fewer, so that not "
+       "every problem is needed"},
+      {"hub.level", "info K look i needs 20", "info K look i needs 0", "quadrivant_author",
+       "the finish can be walked into before any problem is solved; guard it with a gate whose "
+       "entry needs some"},
+      // The hall and arithmetic hold 9 problems: the other realms' gates stay shut for good.
+      {"hub.level", "info h look i needs 6", "info h look i needs 10",
+       "levels/hub/codes.pgm: cell (89, 14): error",
+       "the finish can never be walked into, given every gate that can be opened"},
       {"hub.level", "| How many letters are carved there in all?",
        "| How many letters are carved there in all, counting every one of them?", "hub.level:",
        "text row 7 has 69 characters; a panel line holds 63 (the panel would split it)"},
-      {"music.level", "##H.e......", "##H.e.....",
+      {"music.level", "##H.e...&...", "##H.e..&...",
        "music.level:", "map row 14 has 87 characters, the first row 88"},
-      {"route.txt", "touch geometry O\n", "",
+      // Without the measurer's gate, the geometer's court lies beyond reach.
+      {"route.txt", "touch geometry k\n", "",
        "route.txt:", "no walk leads there from where the player stands"},
-      {"arithmetic.level", "###.....~~~", "###..&..~~~",
-       "arithmetic.level:", "cell (5, 15): '&' is neither in the legend nor a marker"},
+      {"arithmetic.level", "###.....~~~", "###..@..~~~",
+       "arithmetic.level:", "cell (5, 5): '@' is neither in the legend nor a marker"},
       {"music.level", "gate x look = key k", "gate x look = key F",
        "music.level:", "the key 'F' is not an information marker of this level"},
       {"hub.level", "..P............@..", "..P...........@...",
        "hub.level:", "the start must stand on cell (19, 13)"},
+      // The route is played with the game's rules: the finish ends the game, nothing else does.
+      {"route.txt", "touch hub %\n", "", "route.txt:", "the route ends before the finish"},
+      {"route.txt", "touch hub %\n", "touch hub %\ntouch hub K\n",
+       "route.txt:", "the game is already won"},
   };
   for (const auto& [file, old_text, new_text, where, what] : changes) {
     const std::string scratch = make_temporary_directory();

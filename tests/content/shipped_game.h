@@ -4,14 +4,13 @@
 
 #include <string>
 
-#include "level/map_data.h"
+#include "level/world.h"
 
 // game/ in the source tree: the working directory of `make play`.
 std::string game_directory();
 
-// The shipped world, loaded with the game's own loaders from game/ (the working directory is
-// changed for the load and restored after).
-MapData load_shipped_world();
+// The shipped world, loaded with the game's own loaders from game/, without reports.
+World load_shipped_world();
 
 // The number of problems over all levels.
-int problem_count(const MapData& map);
+int problem_count(const World& world);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "level/cell_codes.h"
+#include "rules/game_state.h"
 #include "screen/panels.h"
 #include "shipped_game.h"
 #include "support/fake_console.h"
@@ -15,27 +16,28 @@
 namespace {
 
 TEST(ShippedWorld, KeepsThePromisesOfItsDesign) {
-  const MapData map = load_shipped_world();
-  ASSERT_GE(level_count(map), 5) << "a hub and four realms";
-  EXPECT_EQ(map.collision_layer[0][13][19], 0) << "the player starts on free ground";
+  const World world = load_shipped_world();
+  ASSERT_GE(world.size(), 5u) << "a hub and four realms";
+  EXPECT_EQ(world[0].collision_layer.at(start_cell.x, start_cell.y), free_ground_code)
+      << "the player starts on free ground";
   std::set<CellKind> kinds;
   int levels_with_problems = 0, transitions_within = 0, gates_counting_elsewhere = 0;
-  for (int level = 0; level < level_count(map); ++level) {
-    EXPECT_TRUE(map.width[level] > 69 && map.height[level] > 23) << "level " << level << " scrolls";
-    for (const std::vector<int>& row : map.collision_layer[level])
-      for (const int code : row) kinds.insert(cell_kind(code));
-    const int problems_here = static_cast<int>(map.problems[level].number.size());
+  for (int l = 0; l < static_cast<int>(world.size()); ++l) {
+    const Level& level = world[l];
+    EXPECT_TRUE(level.width > 69 && level.height > 23) << "level " << l << " scrolls";
+    for (const int code : level.collision_layer.cells()) kinds.insert(cell_kind(code));
+    const int problems_here = static_cast<int>(level.problems.size());
     levels_with_problems += problems_here > 0 ? 1 : 0;
-    for (const int answer : map.problems[level].number) EXPECT_GE(answer, 0) << "typed as digits";
-    for (const RoomTransition& t : map.transitions[level]) transitions_within += t.level == level;
-    for (const int needed : map.infos[level].number)
-      gates_counting_elsewhere += needed > problems_here;
+    for (const Problem& problem : level.problems) EXPECT_GE(problem.answer, 0) << "typed as digits";
+    for (const RoomTransition& t : level.transitions) transitions_within += t.level == l;
+    for (const Information& info : level.infos)
+      gates_counting_elsewhere += info.required > problems_here;
   }
   EXPECT_EQ(kinds,
             (std::set<CellKind>{CellKind::free_ground, CellKind::obstruction,
                                 CellKind::room_transition, CellKind::problem, CellKind::information,
                                 CellKind::finish, CellKind::obstacle}));
-  EXPECT_GE(problem_count(map), 16);
+  EXPECT_GE(problem_count(world), 22);
   EXPECT_GE(levels_with_problems, 4);
   EXPECT_GE(transitions_within, 1);
   EXPECT_GE(gates_counting_elsewhere, 2);
@@ -60,15 +62,20 @@ void expect_shown_as_written(const std::string& text, const std::string& what) {
 }
 
 TEST(ShippedWorld, EveryTextShowsInItsPanelExactlyAsWritten) {
-  const MapData map = load_shipped_world();
-  for (int level = 0; level < level_count(map); ++level) {
-    std::vector<std::string> texts = map.obstructions[level].text;
-    for (const DialogueTable* table : {&map.problems[level], &map.infos[level]}) {
-      texts.insert(texts.end(), table->first_text.begin(), table->first_text.end());
-      texts.insert(texts.end(), table->second_text.begin(), table->second_text.end());
+  const World world = load_shipped_world();
+  for (std::size_t l = 0; l < world.size(); ++l) {
+    std::vector<std::string> texts;
+    for (const Obstruction& obstruction : world[l].obstructions) texts.push_back(obstruction.text);
+    for (const Problem& problem : world[l].problems) {
+      texts.push_back(problem.question);
+      texts.push_back(problem.solved_text);
+    }
+    for (const Information& info : world[l].infos) {
+      texts.push_back(info.locked_text);
+      texts.push_back(info.unlocked_text);
     }
     for (const std::string& text : texts)
-      expect_shown_as_written(text, "level " + std::to_string(level));
+      expect_shown_as_written(text, "level " + std::to_string(l));
   }
 }
 

@@ -1,74 +1,24 @@
 // The real game in a real terminal: quadrivant runs under tmux with its real timings, plays the
 // opening of the shipped adventure (title page, a few moves, the welcome panel, quit), and the
 // captured screen is checked cell by cell, text and colours, with the exit status at the end.
-#include <unistd.h>
-
 #include <chrono>
-#include <cstdio>
-#include <functional>
-#include <memory>
-#include <sstream>
-#include <thread>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "shipped_game.h"
 #include "support/terminal_screen.h"
+#include "support/tmux_terminal.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using Screen = std::function<bool(const TerminalScreen&)>;
+using Screen = TmuxTerminal::Screen;
 
-// One tmux server of its own (its own socket), with the game in a 80 x 26 window.
-class TmuxGame {
- public:
-  TmuxGame() {
-    // The shell shows the game's exit status after it; remain-on-exit keeps the screen then.
-    run("-f /dev/null new-session -d -s play -x 80 -y 26 \"cd '" + game_directory() +
-        "' && '" QUADRIVANT_PROGRAM "'; echo exit:\\$?\" \\; set-option -g remain-on-exit on");
-  }
-  ~TmuxGame() { run("kill-server"); }
-
-  // Types `line` and ENTER, as a player would.
-  void type(const std::string& line) {
-    if (!line.empty()) run("send-keys -t play -l '" + line + "'");
-    run("send-keys -t play Enter");
-  }
-
-  // Captures the screen as tmux shows it, with colours, until `seen` holds; false after `seconds`.
-  // screen() is then the last capture.
-  bool wait_for(const Screen& seen, double seconds = 4.0) {
-    for (const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);;) {
-      screen_ = std::make_unique<TerminalScreen>();
-      std::istringstream lines(run("capture-pane -p -e -t play"));
-      std::string text;
-      // Each row is placed on its own; colours carry over from the row before.
-      for (int row = 1; row <= 26 && std::getline(lines, text); ++row)
-        screen_->feed("\x1b[" + std::to_string(row) + ";1H" + text);
-      if (seen(*screen_)) return true;
-      if (Clock::now() >= deadline) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-  }
-  const TerminalScreen& screen() const { return *screen_; }
-
- private:
-  // Runs a tmux command and returns what it printed.
-  std::string run(const std::string& arguments) {
-    std::string printed;
-    std::FILE* pipe =
-        popen(("TERM=xterm-256color tmux -L " + socket_ + " " + arguments).c_str(), "r");
-    char buffer[8192];
-    for (std::size_t n; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      printed.append(buffer, n);
-    if (pipe == nullptr || pclose(pipe) != 0) ADD_FAILURE() << "tmux failed: " << arguments;
-    return printed;
-  }
-
-  const std::string socket_ = "quadrivant-content-" + std::to_string(getpid());
-  std::unique_ptr<TerminalScreen> screen_;
-};
+// The shell shows the game's exit status after it; the window keeps the screen then.
+std::string game_command() {
+  return "cd '" + game_directory() + "' && '" QUADRIVANT_PROGRAM "'; echo exit:\\$?";
+}
 
 // A cell as the player sees it: character, foreground and background.
 using Look = std::tuple<char, int, int>;
@@ -88,7 +38,7 @@ Screen plaque_at(int row, int column) {
 }
 
 TEST(TerminalPlay, OpeningOfTheShippedAdventureUnderTmux) {
-  TmuxGame game;
+  TmuxTerminal game(game_command(), 80, 26, true);
   const Clock::time_point started = Clock::now();
 
   // The title page: the first '#' of the block letters' first row, pale yellow on black.
@@ -139,9 +89,7 @@ TEST(TerminalPlay, OpeningOfTheShippedAdventureUnderTmux) {
     return s.text(7, 28, 45) == "THANKS FOR PLAYING" && s.foreground(7, 28) == 228;
   }));
   EXPECT_TRUE(game.wait_for([](const TerminalScreen& s) {
-    std::string rows;
-    for (int row = 1; row <= 26; ++row) rows += s.text(row, 1, 80) + "\n";
-    return rows.find("\nexit:0 ") != std::string::npos;
+    return screen_text(s, 26, 80).find("\nexit:0 ") != std::string::npos;
   }));
 }
 

@@ -36,10 +36,10 @@ TEST(PlayGame, EveryTurnShowsTheMapWhereTheLastCommandLeftIt) {
     input += lines;
     expected.insert(expected.end(), waits.begin(), waits.end());
   }
-  MapData map = make_map_data({walled_level(100, 40)});
+  const World world = make_world({walled_level(100, 40)});
   FakeConsole fake(input + "quit\nr 1\n");
   clear_recorded_waits();
-  play_game(fake.console(), map);
+  play_game(fake.console(), world);
   EXPECT_EQ(recorded_waits(), joined({expected, goodbye_waits}));
   EXPECT_EQ(fake.remaining_input(), "r 1\n") << "nothing is read after quit";
 
@@ -57,7 +57,7 @@ TEST(PlayGame, EveryTurnShowsTheMapWhereTheLastCommandLeftIt) {
     show(screen, fake, lines_read);
     EXPECT_EQ(screen.text(2, 26, 46), "\\\\ >>              //");
     EXPECT_EQ(std::pair(screen.cursor_row(), screen.cursor_column()), std::pair(2, 32));
-    EXPECT_TRUE(shows_map(screen, map, 0, view));
+    EXPECT_TRUE(shows_map(screen, world[0], view));
     if (turn == turns.size()) break;
     lines_read +=
         std::count(std::get<0>(turns[turn]).begin(), std::get<0>(turns[turn]).end(), '\n');

@@ -40,7 +40,7 @@ std::string foreign_sequence(const std::string& output) {
 std::vector<TestLevel> hostile_level() {
   std::vector<TestLevel> levels = {walled_level()};
   levels[0].codes[11][19] = 200;
-  levels[0].obstructions = {"\x1b[2J"};
+  levels[0].obstructions = {{"\x1b[2J"}};
   levels[0].infos = {{"A\x07 bell,\x0e shift,\x08 back\r and\x7f delete\x1b[31m.", "open", 5}};
   return levels;
 }

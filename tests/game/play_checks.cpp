@@ -6,15 +6,13 @@ void show(TerminalScreen& screen, const FakeConsole& fake, int line_read) {
   for (std::size_t i = 0; i < count; ++i) screen.feed(fake.flushes()[i]);
 }
 
-testing::AssertionResult shows_map(const TerminalScreen& screen, const MapData& map, int level,
-                                   View view, int marker_row, int marker_column, int first_row,
-                                   int last_row) {
+testing::AssertionResult shows_map(const TerminalScreen& screen, const Level& level, View view,
+                                   int marker_row, int marker_column, int first_row, int last_row) {
   for (int row = first_row; row <= last_row; ++row) {
     for (int column = 2; column <= 70; ++column) {
       const int x = view.x + column - 2, y = view.y + row - 2;
-      const bool on_map = x >= 0 && x < map.width[level] && y >= 0 && y < map.height[level];
       const char expected = row == marker_row && column == marker_column ? 'X'
-                            : on_map                                     ? map.content[level][y][x]
+                            : level.contains(x, y)                       ? level.character(x, y)
                                                                          : ' ';
       if ((row > 3 || column < 26 || column > 46) && screen.character(row, column) != expected)
         return testing::AssertionFailure()

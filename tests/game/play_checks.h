@@ -19,9 +19,9 @@ void show(TerminalScreen& screen, const FakeConsole& fake, int line_read = -1);
 // Whether rows first_row..last_row of the viewport show `level` at `view` (each map cell's
 // character where the view puts it, blanks beyond the map; the prompt box aside) and the player
 // marker on (marker_row, marker_column), or no marker for row 0.
-testing::AssertionResult shows_map(const TerminalScreen& screen, const MapData& map, int level,
-                                   View view, int marker_row = 13, int marker_column = 36,
-                                   int first_row = 2, int last_row = 24);
+testing::AssertionResult shows_map(const TerminalScreen& screen, const Level& level, View view,
+                                   int marker_row = 13, int marker_column = 36, int first_row = 2,
+                                   int last_row = 24);
 
 // Recorded waits in order, and the waits of the game's animations.
 using Waits = std::vector<int>;

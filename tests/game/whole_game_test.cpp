@@ -32,7 +32,7 @@ std::vector<TestLevel> adventure() {
   for (const auto& [x, y, code] :
        {std::tuple{19, 11, 200}, {16, 13, 50}, {19, 14, 255}, {25, 13, 254}})
     levels[0].codes[y][x] = code;
-  levels[0].obstructions = {"A locked gate bars the way."};
+  levels[0].obstructions = {{"A locked gate bars the way."}};
   levels[0].infos = {{"The gate opens for one solved problem.", "The gate is open now!", 1}};
   levels[0].transitions = {{1, 30, 12}};
   levels[1].codes[12][33] = 100;

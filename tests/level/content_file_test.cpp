@@ -37,8 +37,10 @@ TEST_F(ContentFile, AcceptedFiles) {
   };
   for (const auto& [contents, rows] : cases) {
     const MapContent content = load(read_map_content_file, contents);
-    EXPECT_EQ(std::tie(content.width, content.height, content.rows),
-              std::tuple(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), rows));
+    std::string cells;
+    for (const std::string& row : rows) cells += row;
+    EXPECT_EQ(std::tie(content.width, content.height, content.cells),
+              std::tuple(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), cells));
   }
 }
 

@@ -30,7 +30,7 @@ TEST_F(HostileFiles, OnlyRegularFilesAreReadAndOthersAreRefusedAtOnce) {
   // The world's own manifest too.
   std::filesystem::create_directory(path("world"));
   std::filesystem::create_directory(path("world/manifest.txt"));
-  EXPECT_EQ(shown([&](std::FILE* out) { generate_map_data(out, path("world")); }),
+  EXPECT_EQ(shown([&](std::FILE* out) { load_world(out, path("world")); }),
             "stderr: " + oopsie("Only regular files are read: " + path("world/manifest.txt") +
                                 " is a directory!"));
 }
@@ -40,14 +40,14 @@ TEST_F(HostileFiles, RawRasterReadsOnlyItsOwnBytes) {
   write_file(path(), "P5\n2 2\n255\n\x01\x02\x03\x04");
   ASSERT_EQ(truncate(path().c_str(), off_t{1} << 30), 0);
   const auto started = std::chrono::steady_clock::now();
-  Matrix cells;
+  Layer cells;
   shown([&](std::FILE* out) { cells = img_to_matrix(path(), out); });
-  EXPECT_EQ(cells, (Matrix{{1, 2}, {3, 4}}));
+  EXPECT_EQ(cells, layer_of({{1, 2}, {3, 4}}));
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
 }
 
 TEST_F(HostileFiles, HeaderCommentsStandWhereverNetpbmAllowsThem) {
-  const std::vector<std::pair<std::string, Matrix>> cases = {
+  const std::vector<std::pair<std::string, CodeGrid>> cases = {
       {"P2\n2 # the width\n# a line of its own\n1\n#\n255\n7 9\n", {{7, 9}}},
       {"P2\n2#glued\n1 255 # rest of the maxval's line\n7 9\n", {{7, 9}}},
       {"P5 # the magic line's rest is skipped\n  # indented\n1 1\n# late\n255\n\x2a", {{42}}},
@@ -55,7 +55,7 @@ TEST_F(HostileFiles, HeaderCommentsStandWhereverNetpbmAllowsThem) {
       {"P2\n1 1\n255\n" + std::string(100000, '0') + "42\n", {{42}}},
   };
   for (const auto& [contents, expected] : cases) {
-    EXPECT_EQ(load(img_to_matrix, contents), expected) << contents.substr(0, 40);
+    EXPECT_EQ(load(img_to_matrix, contents), layer_of(expected)) << contents.substr(0, 40);
   }
   const Cases refused = {
       {"P2\n2 1\n# a comment that never ends",

@@ -10,16 +10,16 @@ using ImageLayer = LoadTest;
 
 TEST_F(ImageLayer, ReadsFilesWrittenByNetpbmInAllFourFormats) {
   const std::string fixtures = std::string(QUADRIVANT_SOURCE_DIR) + "/tests/fixtures/level/";
-  const Matrix grey = {{0, 10, 13, 32, 35}, {50, 100, 231, 254, 255}};
+  const Layer grey = layer_of({{0, 10, 13, 32, 35}, {50, 100, 231, 254, 255}});
   // Red, green and blue in turn over the boundaries of the cube levels (see the fixtures' README).
-  const Matrix colour = {{16, 16, 16, 16, 52, 52, 88, 88, 124, 124, 160, 160, 196},
-                         {16, 16, 16, 16, 22, 22, 28, 28, 34, 34, 40, 40, 46},
-                         {16, 16, 16, 16, 17, 17, 18, 18, 19, 19, 20, 20, 21}};
+  const Layer colour = layer_of({{16, 16, 16, 16, 52, 52, 88, 88, 124, 124, 160, 160, 196},
+                                 {16, 16, 16, 16, 22, 22, 28, 28, 34, 34, 40, 40, 46},
+                                 {16, 16, 16, 16, 17, 17, 18, 18, 19, 19, 20, 20, 21}});
   // Raw samples 10, 13, 32 and 35 (newline, carriage return, blank, #) are samples; netpbm breaks
   // plain rows across lines.
   for (const std::string name : {"grey_netpbm_plain.pgm", "grey_netpbm_raw.pgm",
                                  "colour_netpbm_plain.ppm", "colour_netpbm_raw.ppm"}) {
-    Matrix cells;
+    Layer cells;
     EXPECT_EQ(shown([&](std::FILE* out) { cells = img_to_matrix(fixtures + name, out); }),
               "Loading " + fixtures + name + "\n");
     EXPECT_EQ(cells, name[0] == 'g' ? grey : colour) << name;
@@ -27,7 +27,7 @@ TEST_F(ImageLayer, ReadsFilesWrittenByNetpbmInAllFourFormats) {
 }
 
 TEST_F(ImageLayer, AcceptedImages) {
-  const std::vector<std::pair<std::string, Matrix>> cases = {
+  const std::vector<std::pair<std::string, CodeGrid>> cases = {
       // Raw bytes are the samples; bytes after the raster are ignored.
       {"P5\n3 2\n255\n" + std::string("\x00\x32\xff\x01\xfe\x64 extra", 12),
        {{0, 50, 255}, {1, 254, 100}}},
@@ -45,10 +45,10 @@ TEST_F(ImageLayer, AcceptedImages) {
       {"P6 9 9 # x\n# by hand\n1 1 255\n\x5f\x5f\x5f", {{59}}},
       {"P2\n2\n\n1\n   255 remark\n3\n4\n", {{3, 4}}},
       {"P5\n3 1\n255 words\n\n\r ", {{10, 13, 32}}},
-      {"P6\n3 2\n255\n" + std::string(18, '\x01'), Matrix(2, {16, 16, 16})},
+      {"P6\n3 2\n255\n" + std::string(18, '\x01'), CodeGrid(2, {16, 16, 16})},
   };
   for (const auto& [contents, expected] : cases) {
-    EXPECT_EQ(load(img_to_matrix, contents), expected) << contents;
+    EXPECT_EQ(load(img_to_matrix, contents), layer_of(expected)) << contents;
   }
 }
 

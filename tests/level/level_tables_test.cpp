@@ -25,24 +25,25 @@ TEST_F(LevelTables, AcceptedTablesKeepEveryEntryAsWritten) {
             (std::vector<RoomTransition>{{1, 34, 11}, {0, -5, 6}}));
 
   const std::string longest(708, 'x');
-  const std::vector<std::pair<std::string, DialogueTable>> cases = {
+  const std::vector<std::pair<std::string, std::vector<Dialogue>>> cases = {
       // A number after blank lines, with a remark; the last one ends the file.
       {"Problems\n2\n\n6 x 7?\n42.\n\n\n   42 remark\nLegs?\tCount.\n8!\n8",
-       {{"6 x 7?", "Legs?\tCount."}, {"42.", "8!"}, {42, 8}, {0, 0}}},
-      {"t\n2\n\n\n\n1\n\nsolved\n2\n", {{"", ""}, {"", "solved"}, {1, 2}, {0, 0}}},
-      {"t\r\n1\r\n\r\nquestion\r\nanswer\r\n5\r\n", {{"question\r"}, {"answer\r"}, {5}, {0}}},
-      {"t\n1\n\n" + longest + "\n" + longest + "\n1\n", {{longest}, {longest}, {1}, {0}}},
+       {{"6 x 7?", "42.", 42}, {"Legs?\tCount.", "8!", 8}}},
+      {"t\n2\n\n\n\n1\n\nsolved\n2\n", {{"", "", 1}, {"", "solved", 2}}},
+      {"t\r\n1\r\n\r\nquestion\r\nanswer\r\n5\r\n", {{"question\r", "answer\r", 5}}},
+      {"t\n1\n\n" + longest + "\n" + longest + "\n1\n", {{longest, longest, 1}}},
   };
   for (const auto& [contents, table] : cases) {
     EXPECT_EQ(load(read_dialogue_file, contents), table) << contents.substr(0, 40);
   }
 
+  using Obstructions = std::vector<Obstruction>;
   EXPECT_EQ(load(read_obstruction_file,
                  "Obstructions\n2\n\nA locked gate.\tFind the key.\n  Rubble.  \n"),
-            (ObstructionTable{{"A locked gate.\tFind the key.", "  Rubble.  "}, {0, 0}}));
+            (Obstructions{{"A locked gate.\tFind the key."}, {"  Rubble.  "}}));
   EXPECT_EQ(load(read_obstruction_file, "t\n2\n\nfirst\nlast words"),
-            (ObstructionTable{{"first", "last words"}, {0, 0}}));
-  EXPECT_EQ(load(read_obstruction_file, "t\n0\nignored"), ObstructionTable{});
+            (Obstructions{{"first"}, {"last words"}}));
+  EXPECT_EQ(load(read_obstruction_file, "t\n0\nignored"), Obstructions{});
 }
 
 TEST_F(LevelTables, RefusedTablesAreReportedAfterTheirLoadingLine) {

@@ -1,28 +1,16 @@
 #include "level/load_test_support.h"
 
-#include <tuple>
+#include <ostream>
 
 #include "level/load_error.h"
 
-bool operator==(const RoomTransition& a, const RoomTransition& b) {
-  return std::tie(a.level, a.x, a.y) == std::tie(b.level, b.x, b.y);
-}
-
-bool operator==(const DialogueTable& a, const DialogueTable& b) {
-  return std::tie(a.first_text, a.second_text, a.number, a.flag) ==
-         std::tie(b.first_text, b.second_text, b.number, b.flag);
-}
-
-bool operator==(const ObstructionTable& a, const ObstructionTable& b) {
-  return a.text == b.text && a.cleared == b.cleared;
-}
-
-bool operator==(const MapData& a, const MapData& b) {
-  const auto members = [](const MapData& m) {
-    return std::tie(m.fg_layer, m.bg_layer, m.collision_layer, m.content, m.width, m.height,
-                    m.transitions, m.problems, m.infos, m.obstructions);
-  };
-  return members(a) == members(b);
+void PrintTo(const Layer& layer, std::ostream* out) {
+  *out << layer.width() << 'x' << layer.height() << " {";
+  for (int y = 0; y < layer.height(); ++y) {
+    *out << (y ? "}, {" : "{");
+    for (int x = 0; x < layer.width(); ++x) *out << (x ? ", " : "") << layer.at(x, y);
+  }
+  *out << (layer.height() ? "}}" : "}");
 }
 
 std::string LoadTest::shown(const std::function<void(std::FILE*)>& load) {

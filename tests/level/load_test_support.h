@@ -7,16 +7,15 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <iosfwd>
 #include <string>
 
-#include "level/map_data.h"
+#include "level/world.h"
 #include "support/run_program.h"
+#include "support/test_world.h"
 
-// Loaded data compares member by member, so whole tables and worlds can be expected at once.
-bool operator==(const RoomTransition& a, const RoomTransition& b);
-bool operator==(const DialogueTable& a, const DialogueTable& b);
-bool operator==(const ObstructionTable& a, const ObstructionTable& b);
-bool operator==(const MapData& a, const MapData& b);
+// A layer in a failure message: its size and its rows.
+void PrintTo(const Layer& layer, std::ostream* out);
 
 // A refusal as the player sees it.
 inline std::string oopsie(const std::string& what) {

@@ -14,7 +14,7 @@ std::vector<TestLevel> two_levels() {
   levels[0].transitions = {{1, 34, 11}};
   levels[0].problems = {{"Question 0?", "Solved 0.", 10}};
   levels[0].infos = {{"Locked 0.", "Open 0.", 1}};
-  levels[0].obstructions = {"Wall 0."};
+  levels[0].obstructions = {{"Wall 0."}};
   levels[1].transitions = {{0, 20, 13}, {1, 34, 11}};
   levels[1].problems = {{"Question 1?", "Solved 1.", 11}, {"Question 2?", "Solved 2.", 12}};
   return levels;
@@ -23,24 +23,24 @@ std::vector<TestLevel> two_levels() {
 // Writes the two levels to `directory`, with comment lines in and between the manifest's groups
 // and a layer of its own in every file: level k's foreground is all 100 + k, its background all
 // 16 + k. Returns the world as it must load.
-MapData write_two_levels(const std::string& directory) {
+World write_two_levels(const std::string& directory) {
   write_world(directory, two_levels());
   std::string manifest = read_file(directory + "/manifest.txt");
   for (std::size_t at = 0; (at = manifest.find("\nlevel1/", at)) != std::string::npos; at += 11)
     manifest.insert(at + 1, "# level 1\n");
   write_file(directory + "/manifest.txt", manifest);
-  MapData map = make_map_data(two_levels());
+  World world = make_world(two_levels());
   for (int k = 0; k < 2; ++k) {
-    const int width = map.width[k], height = map.height[k];
-    for (const auto& [layer, file, value] : {std::tuple(&map.fg_layer[k], "/fg.pgm", 100 + k),
-                                             std::tuple(&map.bg_layer[k], "/bg.pgm", 16 + k)}) {
-      *layer = Matrix(height, std::vector<int>(width, value));
+    Level& level = world[k];
+    for (const auto& [layer, file, value] : {std::tuple(&level.fg_layer, "/fg.pgm", 100 + k),
+                                             std::tuple(&level.bg_layer, "/bg.pgm", 16 + k)}) {
+      *layer = Layer(level.width, level.height, value);
       write_file(directory + "/level" + std::to_string(k) + file,
-                 "P5\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n" +
-                     std::string(width * height, static_cast<char>(value)));
+                 "P5\n" + std::to_string(level.width) + " " + std::to_string(level.height) +
+                     "\n255\n" + std::string(level.width * level.height, static_cast<char>(value)));
     }
   }
-  return map;
+  return world;
 }
 
 // Everything that loading the two levels reports, in order.
@@ -61,13 +61,15 @@ std::string reports_until(const std::string& piece) {
 using WorldLoading = LoadTest;
 
 TEST_F(WorldLoading, EveryFileLandsInItsLevelAndMemberThenTheGameStarts) {
-  const MapData expected = write_two_levels(directory_);
-  const std::filesystem::path here = std::filesystem::current_path();
-  std::filesystem::current_path(directory_);
-  MapData map;
-  EXPECT_EQ(shown([&](std::FILE* out) { map = generate_map_data(out); }), all_reports);
-  std::filesystem::current_path(here);
-  EXPECT_TRUE(map == expected);
+  const World expected = write_two_levels(directory_);
+  // Paths in the manifest are taken from the world's directory, whatever the working directory.
+  World world;
+  // The manifest is named by its path in that directory; the level files as the manifest names
+  // them.
+  EXPECT_EQ(shown([&](std::FILE* out) { world = load_world(out, directory_); }),
+            "Loading " + path("manifest.txt") + all_reports.substr(all_reports.find('\n')));
+  EXPECT_TRUE(world == expected);
+  EXPECT_TRUE(load_world(nullptr, directory_) == expected) << "loads without reporting";
 
   const ProgramRun run = run_program(QUADRIVANT_TEST_PROGRAM, directory_, "quit\n");
   EXPECT_EQ(run.exit_status, 0);

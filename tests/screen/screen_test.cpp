@@ -1,12 +1,11 @@
 // The screen as the player sees it: the frame and the prompt box (byte for byte), the blink and
 // the wait for the player's confirmation; the full-screen pages with their timing; the map
 // viewport at the views the game reaches and beyond, and the player marker; the fade-out and
-// reveal of a level change; and the message panels: their text layout, rise and fall, the
-// information panel, and the problem panel judging its one answer, with the solved text or the
-// WRONG banner.
+// reveal of a level change; the message panels: their text layout, rise and fall and the
+// information panel (the problem panel is shown through the game's cell events); and how lines
+// are read.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -18,11 +17,13 @@
 
 #include "screen/frame.h"
 #include "screen/pages.h"
+#include "screen/panel_layout.h"
 #include "screen/panels.h"
 #include "screen/title_font.h"
 #include "screen/viewport.h"
 #include "support/fake_console.h"
 #include "support/recording_clock.h"
+#include "support/screen_checks.h"
 #include "support/terminal_screen.h"
 #include "support/test_world.h"
 
@@ -51,50 +52,17 @@ bool shows_map_cell(const TerminalScreen& screen, int row, int column, int x, in
          screen.character(row, column) == character_of(x, y);
 }
 
-// A one-level coordinate map of width x height cells, with two problems: "What is 3 + 4?" (7)
-// and "The biggest number?" (INT_MAX).
-MapData coordinate_map(int width, int height) {
-  MapData map = make_map_data({walled_level(width, height)});
+// A level of width x height cells shown as a coordinate map.
+Level coordinate_map(int width, int height) {
+  Level level = make_world({walled_level(width, height)})[0];
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      map.bg_layer[0][y][x] = background_of(x);
-      map.fg_layer[0][y][x] = foreground_of(y);
-      map.content[0][y][x] = character_of(x, y);
+      level.bg_layer.at(x, y) = background_of(x);
+      level.fg_layer.at(x, y) = foreground_of(y);
+      level.content[static_cast<std::size_t>(y) * width + x] = character_of(x, y);
     }
   }
-  map.problems[0] = {{"What is 3 + 4?", "The biggest number?"},
-                     {"Seven, of course.", "The second one."},
-                     {7, INT_MAX},
-                     {0, 0}};
-  return map;
-}
-
-// Whether `text` stands on `row` from `column`, every cell on `background` and every non-blank
-// character in `foreground` (a blank shows no foreground).
-testing::AssertionResult shows_text(const TerminalScreen& screen, int row, int column,
-                                    std::string_view text, int foreground, int background) {
-  const int last = column + static_cast<int>(text.size()) - 1;
-  const std::string shown = screen.text(row, column, last);
-  if (shown != text) return testing::AssertionFailure() << "row " << row << ": \"" << shown << '"';
-  for (int c = column; c <= last; ++c) {
-    if (screen.background(row, c) != background ||
-        (text[c - column] != ' ' && screen.foreground(row, c) != foreground)) {
-      return testing::AssertionFailure() << "colours " << screen.foreground(row, c) << " on "
-                                         << screen.background(row, c) << " at " << row << ',' << c;
-    }
-  }
-  return testing::AssertionSuccess();
-}
-
-std::pair<int, int> cursor(const TerminalScreen& screen) {
-  return {screen.cursor_row(), screen.cursor_column()};
-}
-constexpr std::pair<int, int> parked{25, 71};
-
-// Whether the prompt box is whole and the cursor waits at the input position.
-bool waits_at_prompt(const TerminalScreen& screen) {
-  return screen.text(2, 26, 46) == "\\\\ >>              //" &&
-         screen.text(3, 27, 45) == "\\\\===============//" && cursor(screen) == std::pair(2, 32);
+  return level;
 }
 
 const std::string esc = "\x1b";
@@ -220,12 +188,12 @@ TEST(Pages, ShowTheirLinesOnBlackForTheirTimeOrUntilConfirmed) {
   expect_page(help, "help\nok\nr 5\n", std::vector<int>(4, 100), "r 5\n", true, false,
               {{4, 5, "GENERAL:"},
                {6, 7, "[quit]  - quits the game"},
-               {7, 7, "[pause] - pauses the game"},
+               {7, 7, "[help]  - shows this page"},
                {9, 5, "MOVEMENT:"},
-               {11, 7, "[l 7] or [left 7] - move left  a set amount of steps (max 30)"},
-               {12, 7, "[r 1] or [left 1] - move right a set amount of steps (max 30)"},
-               {13, 7, "[u 10] or [up 10] - move up    a set amount of steps (max 10)"},
-               {14, 7, "[d 5] or [down 5] - move down  a set amount of steps (max 10)"},
+               {11, 7, "[l 7] or [left 7]  - move left  a set amount of steps (max 30)"},
+               {12, 7, "[r 1] or [right 1] - move right a set amount of steps (max 30)"},
+               {13, 7, "[u 10] or [up 10]  - move up    a set amount of steps (max 10)"},
+               {14, 7, "[d 5] or [down 5]  - move down  a set amount of steps (max 10)"},
                {16, 5, "(inputs are confirmed with ENTER)"},
                {22, 26, "Press ENTER or [ok] to leave Help screen!"}});
   expect_page(quit, "more\n", std::vector<int>(3, 500), "more\n", false, true,
@@ -248,7 +216,7 @@ TEST(DrawMap, EveryViewportCellIsDrawnOnceWithTheMapCellTheViewPutsThere) {
   for (const auto& [width, height, view] : cases) {
     SCOPED_TRACE(testing::Message() << width << 'x' << height << " at " << view.x << ',' << view.y);
     FakeConsole fake;
-    draw_map(fake.console(), coordinate_map(width, height), 0, view);
+    draw_map(fake.console(), coordinate_map(width, height), view);
     ASSERT_EQ(fake.flushes().size(), 1u);
     auto positions = cursor_positions(fake.output());
     EXPECT_EQ(positions.size(), 69u * 23u + 1u) << "only the viewport and the parking position";
@@ -289,7 +257,7 @@ TEST(LevelChange, FadeOutClosesTheViewportFromBothSidesThenTheRevealOpensItFromT
   FakeConsole fake;
   clear_recorded_waits();
   level_fadeout(fake.console());
-  reveal_level(fake.console(), coordinate_map(100, 40), 0, view);
+  reveal_level(fake.console(), coordinate_map(100, 40), view);
   std::vector<int> waits(35, 20);
   waits.insert(waits.end(), 12, 70);
   EXPECT_EQ(recorded_waits(), waits);
@@ -323,8 +291,8 @@ TEST(LevelChange, FadeOutClosesTheViewportFromBothSidesThenTheRevealOpensItFromT
   }
 }
 
-// Lays `text` out and returns panel rows 15..24 as the player sees them from column 5, trailing
-// blanks dropped, each row ended by '|', the empty rows at the end left out.
+// Fills the panel with `text` and returns panel rows 15..24 as the player sees them from column 5,
+// trailing blanks dropped, each row ended by '|', the empty rows at the end left out.
 std::string laid_out(const std::string& text) {
   FakeConsole fake;
   fill_panel_text(fake.console(), text, 1);
@@ -339,35 +307,24 @@ std::string laid_out(const std::string& text) {
   return rows.substr(0, rows.find_last_not_of('|') + 2);
 }
 
-TEST(FillPanelText, TabsAndFullRowsStartNewRowsAndNothingGoesBelowRow23) {
+// The rows laid out and the rows the player sees are the same.
+TEST(PanelText, TabsAndFullRowsStartNewRowsAndNothingGoesBelowRow23) {
   const std::string row(63, '#');
-  EXPECT_EQ(laid_out(row), row + '|');
-  EXPECT_EQ(laid_out(row + "x"), row + "|x|");
-  EXPECT_EQ(laid_out(row + "\tx"), row + "||x|") << "the full row already moved on";
-  EXPECT_EQ(laid_out("\t\t\t\tabc"), "||||abc|");
-  std::string nine_rows;
-  for (int k = 0; k < 9; ++k) nine_rows += row + '|';
-  EXPECT_EQ(laid_out(std::string(9 * 63 + 10, '#')), nine_rows) << "the 63rd of row 23 is the last";
-  EXPECT_EQ(laid_out("1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11"), "1|2|3|4|5|6|7|8|9|");
-}
-
-// Whether the panel stands from `top` to row 24: a border line of '#' in 43 on 236, empty middle
-// lines, and at the bottom the border line or the confirm line with "[ok]" in 151.
-testing::AssertionResult panel_from(const TerminalScreen& screen, int top, bool ok) {
-  for (int row = top; row < 24; ++row) {
-    const std::string line = row == top ? std::string(67, '#') : "#" + std::string(65, ' ') + "#";
-    if (!shows_text(screen, row, 3, line, 43, 236)) return testing::AssertionFailure() << row;
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {row, {row, ""}},  // the next row is begun
+      {row + "x", {row, "x"}},
+      {row + "\tx", {row, "", "x"}},  // the full row already moved on
+      {"\t\t\t\tabc", {"", "", "", "", "abc"}},
+      {std::string(9 * 63 + 10, '#'), std::vector(9, row)},  // the 63rd of row 23 is the last
+      {"1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+  };
+  for (const auto& [text, rows] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(lay_out_panel_text(text), rows);
+    std::string shown;  // empty rows at the end show nothing
+    for (const std::string& r : rows) shown += r + '|';
+    EXPECT_EQ(laid_out(text), shown.substr(0, shown.find_last_not_of('|') + 2));
   }
-  return testing::AssertionResult(ok ? shows_text(screen, 24, 3, std::string(53, '#'), 43, 236) &&
-                                           shows_text(screen, 24, 56, "[ok]", 151, 236) &&
-                                           shows_text(screen, 24, 60, std::string(10, '#'), 43, 236)
-                                     : shows_text(screen, 24, 3, std::string(67, '#'), 43, 236));
-}
-
-// A row of the panel's interior, columns 4..68, holding `text`.
-std::string interior(std::string text) {
-  text.resize(65, ' ');
-  return text;
 }
 
 class Panels : public testing::Test {
@@ -376,7 +333,7 @@ class Panels : public testing::Test {
   Console& console_with(const std::string& input) {
     fake_ = std::make_unique<FakeConsole>(input);
     generate_border(fake_->console());
-    draw_map(fake_->console(), map_, 0, view_);
+    draw_map(fake_->console(), level_, view_);
     draw_player(fake_->console(), 0, 0);
     reset_console(fake_->console());
     screen_.feed(fake_->output());
@@ -388,29 +345,14 @@ class Panels : public testing::Test {
   void show(std::size_t first, std::size_t last) {
     for (std::size_t i = first; i <= last; ++i) screen_.feed(fake_->flushes()[i]);
   }
-  // Asks problem `code` of a fresh world with `input` and checks what the answer changed.
-  void answer(const std::string& input, int code, bool right, const std::string& left_in_input) {
-    SCOPED_TRACE(testing::PrintToString(input));
-    map_ = coordinate_map(100, 40);
-    int solved_count = 5;
-    problem_panel(console_with(input), map_, 0, view_, code, solved_count);
-    EXPECT_EQ(map_.problems[0].flag,
-              (code == 100 ? std::vector{right ? 1 : 0, 0} : std::vector{0, right ? 1 : 0}));
-    EXPECT_EQ(solved_count, right ? 6 : 5);
-    std::vector<int> waits(right ? 22 : 11, 100);  // rise and fall, or rise and WRONG banner
-    if (!right) waits.insert(waits.end(), 6, 200);
-    EXPECT_EQ(recorded_waits(), waits);
-    EXPECT_EQ(fake_->remaining_input(), left_in_input);
-  }
-
-  MapData map_ = coordinate_map(100, 40);
+  const Level level_ = coordinate_map(100, 40);
   View view_{10, 5};
   std::unique_ptr<FakeConsole> fake_;
   TerminalScreen screen_;
 };
 
 TEST_F(Panels, InfoPanelRisesWithOkShowsItsTextBlinksUntilConfirmedAndSinks) {
-  info_panel(console_with("nope\nok\nr 5\n"), map_, 0, view_, "A gate bars\tthe way.");
+  info_panel(console_with("nope\nok\nr 5\n"), level_, view_, "A gate bars\tthe way.");
   EXPECT_EQ(recorded_waits(), std::vector<int>(11 + 4 + 11, 100)) << "rise, blink, fall";
   EXPECT_EQ(fake_->remaining_input(), "r 5\n");
   // Flushes: eleven rising frames, the text, the blink and the prompt, then in every falling
@@ -436,54 +378,22 @@ TEST_F(Panels, InfoPanelRisesWithOkShowsItsTextBlinksUntilConfirmedAndSinks) {
   }
 }
 
-TEST_F(Panels, OnlyDigitsOfTheRightValueAreARightAnswer) {
-  // Right: eleven digits whose newline, left behind, then confirms the solved text; the last
-  // line without its newline; eleven digits compared as the number they are.
-  for (const std::string input : {"7\n", "007\n", "00000000007\n", "7"})
-    answer(input, 100, true, "");
-  answer("02147483647\n", 101, true, "");
-  for (const std::string input : {"8\n", "-7\n", "+7\n", " 7\n", "7 \n", "\n", ""})
-    answer(input, 100, false, "");
-  answer("04294967303\n", 100, false, "\n");  // 2^32 + 7
-  answer("12147483647\n", 101, false, "\n");
-  answer("7123456789012\n", 100, false, "12\n");  // only 11 characters are judged
-}
-
-TEST_F(Panels, ProblemAsksWithoutOkThenShowsTheSolvedTextOnTeal) {
-  answer("2147483647\n\n", 101, true, "");
-  ASSERT_EQ(fake_->flushes().size(), 11u + 1 + 1 + 4 * 11) << "rise, question, solved, fall";
-  show(0, 11);
-  EXPECT_TRUE(shows_text(screen_, 24, 3, std::string(67, '#'), 43, 236)) << "no [ok] yet";
-  EXPECT_TRUE(shows_text(screen_, 15, 5, "The biggest number?", 151, 236)) << "the entry asked";
-  EXPECT_TRUE(waits_at_prompt(screen_));
-  show(12, 12);
-  EXPECT_TRUE(panel_from(screen_, 24, true));
-  for (int row = 15; row <= 23; ++row) {
-    EXPECT_TRUE(shows_text(screen_, row, 3, "#", 43, 236)) << row;
-    EXPECT_TRUE(shows_text(screen_, row, 4, interior(row == 15 ? " The second one." : ""), 16, 36));
+TEST(GetInput, ReadsLinesWithoutTheirNewlineInPiecesOfElevenCharacters) {
+  const std::string x11(11, 'x');
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"r 5\nquit\n\n", {"r 5", "quit", ""}},
+      {x11 + "\n", {x11, ""}},  // a full piece leaves its newline as a line
+      {x11 + x11 + "y\n", {x11, x11, "y"}},
+      {"ok", {"ok"}},  // the last line needs no newline
+  };
+  for (const auto& [input, lines] : cases) {
+    FakeConsole fake(input);
+    std::vector<std::string> read;
+    std::string line;
+    while (get_input(fake.console(), line)) read.push_back(line);
+    EXPECT_EQ(read, lines) << input;
+    EXPECT_EQ(line, "") << "the end of input leaves the line empty";
   }
-  EXPECT_TRUE(waits_at_prompt(screen_));
-}
-
-TEST_F(Panels, WrongAnswerBlinksTheBannerThreeTimesAndLeavesThePanelOpen) {
-  answer("8\n", 100, false, "");
-  ASSERT_EQ(fake_->flushes().size(), 11u + 1 + 6) << "rise, question, six banner halves";
-  show(0, 11);
-  const std::string banner[] = {
-      "##   ##  ######  ######  ##  ##  ######", "## # ##  ##  ##  ##  ##  ### ##  ##",
-      "## # ##  ####    ##  ##  ## ###  ## ###", "#######  ##  ##  ######  ##  ##  ######"};
-  for (std::size_t half = 0; half < 6; ++half) {
-    show(12 + half, 12 + half);
-    for (int row = 15; row <= 23; ++row) {  // the question is gone
-      const std::string text = row >= 17 && row <= 20 ? "              " + banner[row - 17] : "";
-      EXPECT_TRUE(
-          shows_text(screen_, row, 4, interior(text), half % 2 ? 203 : 16, half % 2 ? 16 : 203))
-          << half;
-    }
-    EXPECT_EQ(cursor(screen_), parked);
-  }
-  EXPECT_TRUE(shows_text(screen_, 14, 3, std::string(67, '#'), 43, 236));
-  EXPECT_TRUE(shows_text(screen_, 24, 3, std::string(67, '#'), 43, 236)) << "no [ok]";
 }
 
 }  // namespace

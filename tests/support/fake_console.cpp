@@ -1,43 +1,66 @@
 #include "support/fake_console.h"
 
-#include <algorithm>
-#include <cstring>
+#include <cstdlib>
 #include <numeric>
+#include <stdexcept>
 
-FakeConsole::FakeConsole(std::string input)
-    : input_(std::move(input)), output_buffer_(std::size_t{1} << 20) {
-  console_.in = fopencookie(this, "r", {&FakeConsole::read_input, nullptr, nullptr, nullptr});
-  console_.out = fopencookie(this, "w", {nullptr, &FakeConsole::write_output, nullptr, nullptr});
-  // Unbuffered input, so remaining_input() is exactly what the game has not read yet and every
-  // line start is seen.
+FakeConsole::FakeConsole(std::string input) : input_(std::move(input)) {
+  console_.in = std::tmpfile();
+  console_.out = open_memstream(&written_, &written_size_);
+  if (console_.in == nullptr || console_.out == nullptr) {
+    throw std::runtime_error("no streams for a fake console");
+  }
+  std::fwrite(input_.data(), 1, input_.size(), console_.in);
+  std::rewind(console_.in);
+  // The memory stream shows its bytes only when flushed, like the game's fully buffered
+  // standard output. Unbuffered input, so its position is exactly what the game has read.
   std::setvbuf(console_.in, nullptr, _IONBF, 0);
-  // Like the game's standard output: one write per flush.
-  std::setvbuf(console_.out, output_buffer_.data(), _IOFBF, output_buffer_.size());
+  console_.watcher = this;
 }
 
 FakeConsole::~FakeConsole() {
   std::fclose(console_.in);
   std::fclose(console_.out);
+  std::free(written_);
+}
+
+void FakeConsole::collect() const {
+  if (written_size_ > recorded_) {
+    flushes_.emplace_back(written_ + recorded_, written_size_ - recorded_);
+    recorded_ = written_size_;
+  }
+}
+
+void FakeConsole::step_shown() {
+  collect();
+}
+
+const std::vector<std::string>& FakeConsole::flushes() const {
+  collect();
+  return flushes_;
 }
 
 std::string FakeConsole::output() const {
-  return std::accumulate(flushes_.begin(), flushes_.end(), std::string());
+  return std::accumulate(flushes().begin(), flushes().end(), std::string());
 }
 
-ssize_t FakeConsole::read_input(void* self, char* buffer, size_t size) {
-  auto* fake = static_cast<FakeConsole*>(self);
-  const std::size_t at = fake->read_position_;
-  if ((at == 0 || fake->input_[at - 1] == '\n') && fake->last_line_start_noted_ != at) {
-    fake->flushes_at_line_reads_.push_back(fake->flushes_.size());
-    fake->last_line_start_noted_ = at;
+void FakeConsole::clear_output() {
+  collect();
+  flushes_.clear();
+}
+
+std::string FakeConsole::remaining_input() const {
+  const long position = std::ftell(console_.in);
+  return position < 0 ? "" : input_.substr(static_cast<std::size_t>(position));
+}
+
+void FakeConsole::reading() {
+  const long read = std::ftell(console_.in);
+  if (read < 0) return;
+  const auto at = static_cast<std::size_t>(read);
+  if ((at == 0 || input_[at - 1] == '\n') && last_line_start_noted_ != at) {
+    collect();
+    flushes_at_line_reads_.push_back(flushes_.size());
+    last_line_start_noted_ = at;
   }
-  const std::size_t count = std::min(size, fake->input_.size() - at);
-  std::memcpy(buffer, fake->input_.data() + at, count);
-  fake->read_position_ += count;
-  return static_cast<ssize_t>(count);
-}
-
-ssize_t FakeConsole::write_output(void* self, const char* buffer, size_t size) {
-  static_cast<FakeConsole*>(self)->flushes_.emplace_back(buffer, size);
-  return static_cast<ssize_t>(size);
 }

@@ -1,5 +1,6 @@
 // An in-memory console: the game reads its lines from a string and draws into a record of what
-// reached the terminal, one chunk per flush.
+// reached the terminal, one chunk per drawing step. Built on standard streams only (a temporary
+// file for the input, a memory stream for the output), so it works wherever POSIX does.
 #pragma once
 
 #include <cstdio>
@@ -8,7 +9,7 @@
 
 #include "screen/console.h"
 
-class FakeConsole {
+class FakeConsole : private ConsoleWatcher {
  public:
   explicit FakeConsole(std::string input = "");
   ~FakeConsole();
@@ -21,14 +22,14 @@ class FakeConsole {
   // the terminal has not seen them.
   std::string output() const;
 
-  // One entry per flush that carried bytes.
-  const std::vector<std::string>& flushes() const { return flushes_; }
+  // One entry per drawing step, or other flush, that carried bytes.
+  const std::vector<std::string>& flushes() const;
 
   // Forgets the output so far (the input position is kept).
-  void clear_output() { flushes_.clear(); }
+  void clear_output();
 
   // The input not yet read.
-  std::string remaining_input() const { return input_.substr(read_position_); }
+  std::string remaining_input() const;
 
   // For every line the game began to read (an attempt at the end of input included), the number
   // of flushes the terminal had received by then: what the player saw while typing that line.
@@ -36,14 +37,17 @@ class FakeConsole {
   const std::vector<std::size_t>& flushes_at_line_reads() const { return flushes_at_line_reads_; }
 
  private:
-  static ssize_t read_input(void* self, char* buffer, size_t size);
-  static ssize_t write_output(void* self, const char* buffer, size_t size);
+  void step_shown() override;
+  void reading() override;
+  // Records what was flushed since the last record as one chunk.
+  void collect() const;
 
   std::string input_;
-  std::size_t read_position_ = 0;
   std::size_t last_line_start_noted_ = std::string::npos;
   std::vector<std::size_t> flushes_at_line_reads_;
-  std::vector<std::string> flushes_;
-  std::vector<char> output_buffer_;
+  char* written_ = nullptr;  // the memory stream's bytes, as far as flushed
+  std::size_t written_size_ = 0;
+  mutable std::size_t recorded_ = 0;  // bytes of written_ already in flushes_
+  mutable std::vector<std::string> flushes_;
   Console console_{};
 };

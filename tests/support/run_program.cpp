@@ -29,13 +29,18 @@ std::string read_file(const std::string& path) {
   return contents.str();
 }
 
-ProgramRun run_program(const std::string& program, const std::string& working_directory,
-                       const std::string& input, int timeout_seconds) {
+ProgramRun run_program(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& working_directory, const std::string& input,
+                       int timeout_seconds, OutputTarget output) {
   const std::string scratch = make_temporary_directory();
   // Standard input, output and error, and the log of waits.
   const std::string files[] = {scratch + "/stdin", scratch + "/stdout", scratch + "/stderr",
                                scratch + "/waits"};
   write_file(files[0], input);
+  // Made before the fork: the child only calls what is safe between fork and exec.
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork failed");
   if (child == 0) {
@@ -43,10 +48,14 @@ ProgramRun run_program(const std::string& program, const std::string& working_di
       const int file = open(files[fd].c_str(), fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT, 0600);
       if (file < 0 || dup2(file, fd) < 0) _exit(127);
     }
+    if (output == OutputTarget::full_device) {
+      const int device = open("/dev/full", O_WRONLY);
+      if (device < 0 || dup2(device, 1) < 0) _exit(127);
+    }
+    if (output == OutputTarget::closed) close(1);
     setenv("QUADRIVANT_WAIT_LOG", files[3].c_str(), 1);
     alarm(static_cast<unsigned>(timeout_seconds));  // outlives exec: ends a program that hangs
-    if (chdir(working_directory.c_str()) == 0)
-      execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    if (chdir(working_directory.c_str()) == 0) execv(program.c_str(), argv.data());
     _exit(127);
   }
   int status = 0;

@@ -11,10 +11,22 @@ struct ProgramRun {
   std::vector<int> waits;  // the test program's recorded waits, in order
 };
 
-// Runs `program` with no arguments in `working_directory`, with `input` as its standard input.
+// Where a program's standard output goes: a file read back into standard_output, a device
+// that refuses every write with "no space left" (Linux' /dev/full), or nowhere (closed).
+enum class OutputTarget { captured, full_device, closed };
+
+// Runs `program` with `arguments` in `working_directory`, with `input` as its standard input.
 // Ends the program (exit_status -1) if it runs longer than `timeout_seconds`.
-ProgramRun run_program(const std::string& program, const std::string& working_directory,
-                       const std::string& input, int timeout_seconds = 60);
+ProgramRun run_program(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& working_directory, const std::string& input,
+                       int timeout_seconds = 60, OutputTarget output = OutputTarget::captured);
+
+// The same with no arguments.
+inline ProgramRun run_program(const std::string& program, const std::string& working_directory,
+                              const std::string& input, int timeout_seconds = 60,
+                              OutputTarget output = OutputTarget::captured) {
+  return run_program(program, {}, working_directory, input, timeout_seconds, output);
+}
 
 // A fresh empty directory below the system's temporary directory.
 std::string make_temporary_directory();

@@ -1,12 +1,12 @@
-// Small test worlds, described in memory and either handed to the game directly (make_map_data)
-// or written out as the complete set of files a level author would ship (write_world):
+// Small test worlds, described in memory and either handed to the game directly (make_world) or
+// written out as the complete set of files a level author would ship (write_world):
 // manifest.txt plus, for every level, three image layers, a content file and the four tables.
 //
 // Typical use:
 //   TestLevel level = walled_level();  // 69 x 23, free ground inside a ring of 255
 //   level.codes[13][21] = 49;          // cell (21, 13): obstruction 0
-//   level.obstructions = {"A gate."};
-//   write_world(directory, {level});   // or: MapData map = make_map_data({level});
+//   level.obstructions = {{"A gate."}};
+//   write_world(directory, {level});   // or: World world = make_world({level});
 //
 // The player starts on cell (19, 13) of level 0.
 #pragma once
@@ -14,37 +14,40 @@
 #include <string>
 #include <vector>
 
-#include "level/map_data.h"
+#include "level/world.h"
 
-// One problem (question, solved text, answer) or information entry (locked text, unlocked text,
-// problems required).
-struct TestDialogue {
-  std::string first_text;
-  std::string second_text;
-  int number = 0;
-};
+// Cell codes addressed [y][x], which reads like the map it describes.
+using CodeGrid = std::vector<std::vector<int>>;
+
+// The layer of `rows`, addressed [y][x].
+Layer layer_of(const CodeGrid& rows);
 
 struct TestLevel {
-  // Cell codes addressed [y][x]. Its size is the level's size (the loader wants at least 69 x 23).
-  // Every cell shows '#' but free ground, which shows a letter or digit (never 'X') that differs
-  // from its neighbours', so a map shown at the wrong place, or a marker in the wrong cell, is
-  // plain to see.
-  Matrix codes;
+  // Its size is the level's size (the loader wants at least 69 x 23). Every cell shows '#' but
+  // free ground, which shows a letter or digit (never 'X') that differs from its neighbours', so
+  // a map shown at the wrong place, or a marker in the wrong cell, is plain to see.
+  CodeGrid codes;
   std::vector<RoomTransition> transitions;  // entry k: code 50 + k
-  std::vector<TestDialogue> problems;       // entry k: code 100 + k
-  std::vector<TestDialogue> infos;          // entry k: code 200 + k
-  std::vector<std::string> obstructions;    // entry k: code 49 - k
+  std::vector<Problem> problems;            // entry k: code 100 + k
+  std::vector<Information> infos;           // entry k: code 200 + k
+  std::vector<Obstruction> obstructions;    // entry k: code 49 - k
 };
 
 // A level of width x height cells: free ground (code 0) inside a one-cell ring of obstacles
 // (code 255), so every move stays on the map.
 TestLevel walled_level(int width = 69, int height = 23);
 
-// The world the loader builds from these levels (every flag 0), for tests that need no files.
-// Both colours of a cell are its code, so cells of different kinds look different.
-MapData make_map_data(const std::vector<TestLevel>& levels);
+// A walled level whose tables hold every entry a code can name, each text naming its entry:
+// problem k "problem k" (solved text "solved k", answer 1), room transition k to (10 + k, 5) of
+// level k % 2, obstruction k "obstruction k" (49..53 only as gates of information entries
+// 49..53), information entry k "locked k" / "info k" needing k % 2 solved problems.
+TestLevel level_with_every_entry();
+
+// The world the loader builds from these levels, for tests that need no files. Both colours of
+// a cell are its code, so cells of different kinds look different.
+World make_world(const std::vector<TestLevel>& levels);
 
 // Writes manifest.txt and every level's eight files (in level<k>/ subdirectories, plain grey
-// images) into the existing `directory`. The manifest names them relative to it: play with it as
-// working directory.
+// images) into `directory`, made if missing. The manifest names them relative to it: load it with
+// `directory` as the world's directory, or play with it as working directory.
 void write_world(const std::string& directory, const std::vector<TestLevel>& levels);

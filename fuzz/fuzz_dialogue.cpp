@@ -1,0 +1,11 @@
+// A dialogue table (problems and information entries share the format).
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz_support.h"
+#include "level/level_tables.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  read_input_with(data, size, read_dialogue_file);
+  return 0;
+}

@@ -1,0 +1,11 @@
+// An image layer (PGM or PPM, plain or raw) as the game reads it for any of its three layers.
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz_support.h"
+#include "level/image_layer.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  read_input_with(data, size, img_to_matrix);
+  return 0;
+}

@@ -1,0 +1,33 @@
+// What every fuzz target shares: a scratch directory of its own for the files the loaders read,
+// and an output stream that swallows the loaders' reports and the game's drawing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "level/load_error.h"
+
+// A stream to /dev/null, opened once for the whole run.
+std::FILE* null_output();
+
+// This process's own empty directory below the system's temporary directory, removed at exit.
+const std::string& scratch_directory();
+
+// Writes `size` bytes to `path`, replacing what it held.
+void write_bytes(const std::string& path, const std::uint8_t* data, std::size_t size);
+
+// Writes the fuzz input to one file in the scratch directory and returns its path: the readers
+// take a path, as the game gives them one from the manifest.
+std::string input_as_file(const std::uint8_t* data, std::size_t size);
+
+// Hands the fuzz input, as a file, to a reader of one level file (`reader(path, out)`). Refusing
+// the file with LoadError is the reader's job; anything else escapes and is a finding.
+template <class Reader>
+void read_input_with(const std::uint8_t* data, std::size_t size, Reader reader) {
+  try {
+    reader(input_as_file(data, size), null_output());
+  } catch (const LoadError&) {
+  }
+}

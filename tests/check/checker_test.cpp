@@ -1,0 +1,171 @@
+// The level author's checker, run as an author runs it: clean on sound worlds, and on broken
+// ones every finding named with its file and entry or cell, whatever else is wrong.
+#include <filesystem>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "support/run_program.h"
+#include "support/test_world.h"
+
+std::string game_directory() {
+  return std::string(QUADRIVANT_SOURCE_DIR) + "/game";
+}
+
+namespace {
+
+using World = std::vector<TestLevel>;
+
+// A small sound world. Level 0: the player starts on (19, 13); a problem two cells up; an
+// information entry two cells down that opens the gate column x = 30 once one problem is solved;
+// a door to level 1 beyond the gate. Level 1: the finish three cells right of the arrival.
+World sound_world() {
+  World world = {walled_level(), walled_level()};
+  TestLevel& hall = world[0];
+  hall.codes[11][19] = 100;
+  hall.problems = {{"What is 6 x 7?", "Right.", 42}};
+  hall.codes[15][19] = 200;
+  hall.infos = {{"Solve one problem.", "The gate is open.", 1}};
+  for (int y = 1; y < 22; ++y) hall.codes[y][30] = 49;
+  hall.obstructions = {{"A gate."}};
+  hall.codes[13][40] = 50;
+  hall.transitions = {{1, 10, 10}};
+  world[1].codes[10][13] = 254;
+  return world;
+}
+
+struct Checked {
+  int exit_status;
+  std::string output;
+};
+
+Checked check(const World& world, const std::function<void(const std::string&)>& spoil = {},
+              const std::vector<std::string>& flags = {}) {
+  const std::string directory = make_temporary_directory();
+  write_world(directory, world);
+  if (spoil) spoil(directory);
+  std::vector<std::string> arguments = flags;
+  arguments.push_back(directory);
+  const ProgramRun run = run_program(QUADRIVANT_CHECK_PROGRAM, arguments, directory, "");
+  std::filesystem::remove_all(directory);
+  // Findings name files relative to the world, as its manifest writes them.
+  return {run.exit_status, run.standard_output + run.standard_error};
+}
+
+TEST(Checker, SoundWorldsAreClean) {
+  const Checked test_world = check(sound_world());
+  EXPECT_EQ(test_world.exit_status, 0) << test_world.output;
+  EXPECT_EQ(test_world.output, "quadrivant-check: 0 errors, 0 warnings\n");
+  const ProgramRun shipped = run_program(QUADRIVANT_CHECK_PROGRAM, {}, game_directory(), "");
+  EXPECT_EQ(shipped.exit_status, 0) << shipped.standard_output;
+  EXPECT_EQ(shipped.standard_output, "quadrivant-check: 0 errors, 0 warnings\n");
+}
+
+// Each change to the sound world, and the finding lines the checker must print (in order).
+struct Case {
+  std::function<void(World&)> change;
+  std::vector<std::string> findings;
+};
+
+TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
+  const std::string codes0 = "level0/collision.pgm: cell ";
+  const std::vector<Case> cases = {
+      {[](World& w) { w[0].problems[0].answer = -3; },
+       {"level0/problems.txt: problem 0: error: its answer -3 cannot be typed: a player types "
+        "digits only",
+        "level1/collision.pgm: cell (13, 10): error: the finish can never be walked into",
+        codes0 + "(30, 1): warning: the gate of obstruction 0 never opens: its information "
+                 "entry needs 1 problem, but only 0 can be solved"}},
+      {[](World& w) { w[0].codes[13][19] = 255; },
+       {codes0 + "(19, 13): error: the player starts here, so it must be free ground (code 0), "
+                 "not code 255"}},
+      {[](World& w) {
+         w[0].transitions[0] = {1, 13, 10};
+       },
+       {"level0/transitions.txt: room transition 0: error: lands the player on cell (13, 10) of "
+        "level 1, which holds code 254, not free ground"}},
+      {[](World& w) { w[0].codes[13][0] = 0; },
+       {codes0 + "(0, 13): error: the player can walk here, on the map's edge, and a move from "
+                 "here would look past the map"}},
+      {[](World& w) { w[1].codes[10][13] = 0; },
+       {"manifest.txt: error: no level holds the finish (code 254): the game cannot be won"}},
+      {[](World& w) {
+         for (int y = 9; y <= 11; ++y) w[1].codes[y][12] = w[1].codes[y][14] = 255;
+         w[1].codes[9][13] = w[1].codes[11][13] = 255;
+       },
+       {"level1/collision.pgm: cell (13, 10): error: the finish can never be walked into, given "
+        "every gate that can be opened"}},
+      {[](World& w) { w[0].infos[0].required = 2; },
+       {"level1/collision.pgm: cell (13, 10): error: the finish can never be walked into",
+        "level0/infos.txt: information entry 0: warning: needs 2 problems solved, but the world "
+        "holds only 1",
+        codes0 + "(30, 1): warning: the gate of obstruction 0 never opens: its information "
+                 "entry needs 2 problems, but the world holds only 1"}},
+      {[](World& w) {
+         w[0].codes[5][50] = 101;
+         w[0].problems.push_back({"Walled in?", "Yes.", 1});
+         for (const auto& [x, y] : {std::pair{49, 5}, {51, 5}, {50, 4}, {50, 6}})
+           w[0].codes[y][x] = 255;
+       },
+       {codes0 + "(50, 5): warning: problem 1 can never be walked into, given every gate that "
+                 "can be opened"}},
+      {[](World& w) { w[0].problems[0].question = "A question " + std::string(600, 'o'); },
+       {"level0/problems.txt: problem 0, its question: warning: is cut after the panel's 9 lines "
+        "of 63 characters"}},
+      {[](World& w) { w[0].obstructions[0].text = std::string(60, '.') + " gateway"; },
+       {"level0/obstructions.txt: obstruction 0: warning: splits the word \"gateway\" where the "
+        "panel wraps a line longer than 63 characters"}},
+      {[](World& w) {
+         w[1].problems = {{"Nobody asks me.", "", 1}};
+       },
+       {"level1/problems.txt: problem 0: warning: no cell uses it (code 100)"}},
+  };
+  for (const auto& [change, findings] : cases) {
+    World world = sound_world();
+    change(world);
+    const Checked checked = check(world);
+    EXPECT_EQ(checked.exit_status, 1) << checked.output;
+    std::size_t at = 0;
+    for (const std::string& finding : findings) {
+      const std::size_t found = checked.output.find(finding, at);
+      EXPECT_NE(found, std::string::npos) << "missing: " << finding << "\nin:\n" << checked.output;
+      if (found != std::string::npos) at = found;
+    }
+  }
+}
+
+TEST(Checker, ReadsEveryFileEvenAfterARefusal) {
+  const Checked checked = check(sound_world(), [](const std::string& directory) {
+    std::filesystem::remove(directory + "/level0/bg.pgm");
+    write_file(directory + "/level0/problems.txt", "Problems\nmany\n");
+    write_file(directory + "/level1/content.txt", "Map\n60 23\n\n");
+  });
+  EXPECT_EQ(checked.exit_status, 1);
+  EXPECT_EQ(checked.output,
+            "level0/bg.pgm: error: Unable to open file -> level0/bg.pgm\n"
+            "level0/problems.txt: error: The entry count of level0/problems.txt is not a number "
+            "of 0 or more!\n"
+            "level1/content.txt: error: Minimum map dimensions should be 69x23\n"
+            "quadrivant-check: 3 errors, 0 warnings\n");
+}
+
+TEST(Checker, WarningsFailUnlessWarningsAreOkAndUsageErrorsAreTwo) {
+  World world = sound_world();
+  world[1].problems = {{"Nobody asks me.", "", 1}};
+  EXPECT_EQ(check(world).exit_status, 1);
+  const Checked relaxed = check(world, {}, {"--warnings-ok"});
+  EXPECT_EQ(relaxed.exit_status, 0) << relaxed.output;
+  EXPECT_TRUE(relaxed.output.ends_with("quadrivant-check: 0 errors, 1 warning\n"));
+
+  const ProgramRun unknown = run_program(QUADRIVANT_CHECK_PROGRAM, {"--strict"}, ".", "");
+  EXPECT_EQ(unknown.exit_status, 2);
+  EXPECT_TRUE(
+      unknown.standard_error.starts_with("quadrivant-check: unknown option --strict\n"
+                                         "usage: quadrivant-check [--warnings-ok] "
+                                         "[WORLD_DIR]\n"));
+  const ProgramRun missing = run_program(QUADRIVANT_CHECK_PROGRAM, {"/no/such/world"}, ".", "");
+  EXPECT_EQ(missing.exit_status, 1);
+  EXPECT_EQ(missing.standard_error, "(;^_^) Oopsie! There is no world directory /no/such/world!\n");
+}
+
+}  // namespace

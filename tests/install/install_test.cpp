@@ -1,0 +1,127 @@
+// The game as a packager and a player meet it: its command line, and an install that plays the
+// shipped adventure from anywhere, without the source tree.
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "support/run_program.h"
+#include "support/test_world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string usage_line = "usage: quadrivant [WORLD_DIR]\n";
+
+// Runs a shell command line, with its output in `output`; returns its exit status.
+int shell(const std::string& command, std::string* output = nullptr) {
+  const ProgramRun run = run_program("/bin/sh", {"-c", command}, ".", "", 240);
+  if (output != nullptr) *output = run.standard_output + run.standard_error;
+  return run.exit_status;
+}
+
+TEST(CommandLine, HelpVersionAndUsageErrors) {
+  const ProgramRun help = run_program(QUADRIVANT_PROGRAM, {"--help"}, ".", "");
+  EXPECT_EQ(help.exit_status, 0);
+  EXPECT_TRUE(help.standard_output.starts_with(usage_line)) << help.standard_output;
+  EXPECT_EQ(help.standard_error, "");
+
+  const ProgramRun version = run_program(QUADRIVANT_PROGRAM, {"--version"}, ".", "");
+  EXPECT_EQ(version.exit_status, 0);
+  EXPECT_EQ(version.standard_output, "quadrivant " QUADRIVANT_VERSION "\n");
+
+  const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {
+      {{"--fast"}, "quadrivant: unknown option --fast\n"},
+      {{"-x", "world"}, "quadrivant: unknown option -x\n"},
+      {{"one", "two"}, "quadrivant: one world directory at the most\n"},
+  };
+  for (const auto& [arguments, complaint] : wrong) {
+    const ProgramRun run = run_program(QUADRIVANT_PROGRAM, arguments, ".", "quit\n");
+    EXPECT_EQ(run.exit_status, 2) << complaint;
+    EXPECT_EQ(run.standard_output, "") << "nothing is loaded or drawn";
+    EXPECT_TRUE(run.standard_error.starts_with(complaint + usage_line)) << run.standard_error;
+  }
+}
+
+TEST(CommandLine, PlaysTheNamedWorldAndRefusesWhatIsNone) {
+  const std::string directory = make_temporary_directory();
+  write_world(directory + "/my world", {walled_level()});
+  write_file(directory + "/a file", "not a world\n");
+  // Played from elsewhere: the reports name the manifest's paths as it writes them.
+  const ProgramRun played =
+      run_program(QUADRIVANT_TEST_PROGRAM, {directory + "/my world"}, "/", "quit\n");
+  EXPECT_EQ(played.exit_status, 0);
+  EXPECT_TRUE(played.standard_output.starts_with("Loading " + directory +
+                                                 "/my world/manifest.txt\nLoading level0/fg.pgm\n"))
+      << played.standard_output.substr(0, 200);
+  EXPECT_TRUE(played.standard_output.ends_with("\x1b[26;1H\x1b[0m\n"));
+
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {directory + "/nowhere", "There is no world directory " + directory + "/nowhere!"},
+      {directory, "The directory " + directory + " holds no manifest.txt!"},
+      {directory + "/a file",
+       directory + "/a file is not a directory: name the directory of a world!"},
+  };
+  for (const auto& [world, message] : refused) {
+    const ProgramRun run = run_program(QUADRIVANT_TEST_PROGRAM, {world}, "/", "quit\n");
+    EXPECT_EQ(run.exit_status, 1) << world;
+    EXPECT_EQ(run.standard_error, "(;^_^) Oopsie! " + message + "\n");
+    EXPECT_EQ(run.standard_output, "");
+  }
+  fs::remove_all(directory);
+}
+
+// The test build's prefix is a folder of its own (see the top CMakeLists.txt).
+TEST(Install, PlaysTheInstalledAdventureFromAnEmptyDirectory) {
+  const std::string prefix = QUADRIVANT_INSTALL_PREFIX;
+  fs::remove_all(prefix);
+  std::string said;
+  ASSERT_EQ(shell("cmake --install '" QUADRIVANT_BINARY_DIR "'", &said), 0) << said;
+  const std::string world = prefix + "/share/quadrivant";
+  for (const char* file :
+       {"/bin/quadrivant", "/bin/quadrivant-check", "/share/quadrivant/manifest.txt",
+        "/share/quadrivant/walkthrough.txt", "/share/quadrivant/levels/hub/codes.pgm",
+        "/share/doc/quadrivant/levels.md", "/share/man/man6/quadrivant.6"}) {
+    EXPECT_TRUE(fs::is_regular_file(prefix + file)) << file;
+  }
+
+  const std::string empty = make_temporary_directory();
+  const ProgramRun game = run_program(prefix + "/bin/quadrivant", {}, empty, "quit\n");
+  EXPECT_EQ(game.exit_status, 0) << game.standard_error;
+  EXPECT_TRUE(game.standard_output.starts_with("Loading " + world +
+                                               "/manifest.txt\nLoading levels/hub/fg.pgm\n"))
+      << game.standard_output.substr(0, 200);
+  EXPECT_NE(game.standard_output.find("THANKS FOR PLAYING"), std::string::npos);
+
+  const ProgramRun check = run_program(prefix + "/bin/quadrivant-check", {world}, empty, "");
+  EXPECT_EQ(check.exit_status, 0) << check.standard_output;
+  fs::remove_all(empty);
+
+  // The man page renders without a warning and tells of both programs.
+  std::string page;
+  EXPECT_EQ(shell("MANWIDTH=80 man --warnings -l '" + prefix +
+                      "/share/man/man6/quadrivant.6' 2>&1 >/dev/null",
+                  &page),
+            0);
+  EXPECT_EQ(page, "") << "warnings";
+  EXPECT_EQ(shell("MANWIDTH=80 man -l '" + prefix + "/share/man/man6/quadrivant.6'", &page), 0);
+  for (const std::string& words :
+       {std::string("quadrivant-check"), std::string("EXIT STATUS"), world}) {
+    EXPECT_NE(page.find(words), std::string::npos) << words;
+  }
+  fs::remove_all(prefix);
+}
+
+TEST(Install, StagesUnderDestdir) {
+  fs::remove_all(QUADRIVANT_INSTALL_PREFIX);
+  const std::string staging = make_temporary_directory();
+  std::string said;
+  ASSERT_EQ(shell("DESTDIR='" + staging + "' cmake --install '" QUADRIVANT_BINARY_DIR "'", &said),
+            0)
+      << said;
+  EXPECT_TRUE(fs::is_regular_file(staging + QUADRIVANT_INSTALL_PREFIX "/bin/quadrivant"));
+  EXPECT_FALSE(fs::exists(QUADRIVANT_INSTALL_PREFIX)) << "nothing outside the staging folder";
+  fs::remove_all(staging);
+}
+
+}  // namespace

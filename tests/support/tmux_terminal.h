@@ -1,0 +1,51 @@
+// A real terminal for end-to-end runs: one tmux server of its own (its own socket) with one
+// window, into which a test types as a player would and whose screen it captures, colours
+// included, as a TerminalScreen.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "support/terminal_screen.h"
+
+class TmuxTerminal {
+ public:
+  using Screen = std::function<bool(const TerminalScreen&)>;
+
+  // Runs the shell command line `command` in a window of `columns` x `rows`. With
+  // `remain_on_exit` the last screen stays after the command has ended.
+  TmuxTerminal(const std::string& command, int columns, int rows, bool remain_on_exit = false);
+  ~TmuxTerminal();
+  TmuxTerminal(const TmuxTerminal&) = delete;
+  TmuxTerminal& operator=(const TmuxTerminal&) = delete;
+
+  // Types `line` and ENTER.
+  void type(const std::string& line);
+  // Presses keys by their tmux names ("C-c", "C-z").
+  void press(const std::string& keys);
+  // Resizes the window, as a player dragging the terminal's corner.
+  void resize(int columns, int rows);
+  // The process id of the window's command.
+  int command_pid();
+
+  // Captures the screen until `seen` holds; false after `seconds`. screen() is then the last
+  // capture.
+  bool wait_for(const Screen& seen, double seconds = 4.0);
+  const TerminalScreen& screen() const { return *screen_; }
+  int columns() const { return columns_; }
+  int rows() const { return rows_; }
+
+  // Runs a tmux command on this server and returns what it printed.
+  std::string run(const std::string& arguments);
+
+ private:
+  const std::string socket_;
+  std::string socket_path_;
+  int columns_;
+  int rows_;
+  std::unique_ptr<TerminalScreen> screen_;
+};
+
+// Every row of `screen` as text, each ended by a newline.
+std::string screen_text(const TerminalScreen& screen, int rows, int columns);
