@@ -44,7 +44,7 @@ void print_summary(const BuiltWorld& world, std::size_t walkthrough_lines) {
   for (std::size_t l = 0; l < world.levels.size(); ++l) {
     const Level& level = world.levels[l];
     std::set<int> gate_codes;
-    for (const int code : level.collision_layer.cells()) {
+    for (const int code : level.collision_layer.values()) {
       if (cell_kind(code) == CellKind::obstruction) gate_codes.insert(code);
     }
     std::printf("level %zu %-12s %3d x %2d: %zu doors, %zu problems, %zu information, %zu gates\n",

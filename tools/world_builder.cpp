@@ -153,10 +153,10 @@ void paint_level(const LevelSource& level, const Numbering& numbering, Level& pa
              "cell (" + std::to_string(x) + ", " + std::to_string(y) + "): " + quoted(c) +
                  " is a look for markers only");
       }
-      painted.fg_layer.at(x, y) = look.foreground;
-      painted.bg_layer.at(x, y) = look.background;
-      painted.collision_layer.at(x, y) =
-          marker ? code_of_marker(*marker, numbering) : code_of_terrain(look.kind);
+      painted.fg_layer.set(x, y, look.foreground);
+      painted.bg_layer.set(x, y, look.background);
+      painted.collision_layer.set(
+          x, y, marker ? code_of_marker(*marker, numbering) : code_of_terrain(look.kind));
       painted.content += look.shown;
       cells_of[c].push_back({x, y});
     }

@@ -235,7 +235,7 @@ void check_unused_entries(const World& world, Report& report) {
   for (std::size_t level = 0; level < world.size(); ++level) {
     const Level& map = world[level];
     std::vector<bool> used(highest_code + 1, false);
-    for (const int code : map.collision_layer.cells()) used[static_cast<std::size_t>(code)] = true;
+    for (const int code : map.collision_layer.values()) used[static_cast<std::size_t>(code)] = true;
     auto unused = [&](ManifestGroup group, const char* kind, std::size_t count, int (*code)(int)) {
       for (std::size_t k = 0; k < count; ++k) {
         const int c = code(static_cast<int>(k));

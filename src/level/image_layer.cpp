@@ -157,8 +157,10 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
   const std::uint64_t raster_bytes = width * height * bytes_per_pixel;
   if (file.bytes_left() < raster_bytes) refuse_short_raster(file, header);
 
-  Layer layer(header.width, header.height);
-  std::span<int>::iterator cell = layer.cells().begin();
+  // Filled once, as the raster is read: a layer zeroed first would be written twice.
+  // Every raw sample, and every colour-cube index, fits in a byte.
+  std::vector<std::uint8_t> cells;
+  cells.reserve(static_cast<std::size_t>(width * height));
   // A pixel's bytes may be split between two blocks of the file: they wait here until complete.
   std::array<unsigned char, 3> pixel{};
   std::size_t pending = 0;
@@ -166,7 +168,7 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes);
     const auto* const in_end = in + n;
     if (bytes_per_pixel == 1) {
-      cell = std::copy(in, in_end, cell);
+      cells.insert(cells.end(), in, in_end);
       return;
     }
     if (pending != 0) {
@@ -175,16 +177,18 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
       pending += taken;
       in += taken;
       if (pending < pixel.size()) return;
-      *cell++ = raw_pixel_index(pixel.data());
+      cells.push_back(static_cast<std::uint8_t>(raw_pixel_index(pixel.data())));
     }
-    for (; in_end - in >= 3; in += 3) *cell++ = raw_pixel_index(in);
+    for (; in_end - in >= 3; in += 3) {
+      cells.push_back(static_cast<std::uint8_t>(raw_pixel_index(in)));
+    }
     // Fewer bytes than a pixel are left: they wait for the next block.
     pending = std::min(static_cast<std::size_t>(in_end - in), pixel.size());
     std::copy_n(in, pending, pixel.begin());
   });
   // The file shrank since it was measured.
   if (got < raster_bytes) refuse_short_raster(file, header);
-  return layer;
+  return Layer(header.width, std::move(cells));
 }
 
 }  // namespace

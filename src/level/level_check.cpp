@@ -1,5 +1,6 @@
 #include "level/level_check.h"
 
+#include <array>
 #include <string>
 
 #include "level/cell_codes.h"
@@ -19,9 +20,10 @@ std::string cell_name(int x, int y) {
   return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ")";
 }
 
+// Names for messages only: nothing here allocates unless a cell is at fault.
 struct TableSize {
-  std::string singular;
-  std::string plural;
+  const char* singular;
+  const char* plural;
   std::size_t size;
 };
 
@@ -39,74 +41,126 @@ TableSize table_for(const Level& level, CellKind kind) {
   }
 }
 
-std::string missing_entry(const TableSize& table, int k) {
-  return "names " + table.singular + " " + std::to_string(k) + ", but the level has " +
-         count_phrase(table.size, table.singular, table.plural);
+// What can be wrong with a cell. Cells are judged by kind alone, which costs no text; the words of
+// a message are found only for a cell at fault.
+enum class Fault {
+  none,
+  not_a_code,     // the code is outside 0..255
+  missing_entry,  // the code names an entry its level's table lacks
+  missing_gate,   // an information entry without the obstruction it clears
+  missing_level,  // a room transition to a level the world lacks
+  outside_map,    // a room transition to a cell outside its level's map
+  foreground,     // a foreground colour outside 0..255
+  background,     // a background colour outside 0..255
+};
+
+bool is_colour(int value) {
+  return value >= 0 && value <= highest_colour;
 }
 
-// What is wrong with where a room transition leads, or "" if the player can be put there.
-std::string transition_fault(const World& world, const RoomTransition& target) {
-  const int levels = static_cast<int>(world.size());
-  const std::string leads_to = "leads to level " + std::to_string(target.level);
-  if (target.level < 0 || target.level >= levels) {
-    return leads_to + ", but the world has only " +
-           (levels == 1 ? std::string("level 0") : "levels 0 to " + std::to_string(levels - 1));
+Fault transition_fault(const World& world, const RoomTransition& target) {
+  if (target.level < 0 || static_cast<std::size_t>(target.level) >= world.size()) {
+    return Fault::missing_level;
   }
   const Level& to = world[static_cast<std::size_t>(target.level)];
-  const int width = to.width, height = to.height;
-  if (!to.contains(target.x, target.y)) {
-    return "leads to " + cell_name(target.x, target.y) + " of level " +
-           std::to_string(target.level) + ", outside its " + std::to_string(width) + "x" +
-           std::to_string(height) + " map";
-  }
-  return "";
+  return to.contains(target.x, target.y) ? Fault::none : Fault::outside_map;
 }
 
-// What is wrong with a cell of `code` on `level` of `world`, or "" if the game can play it.
-std::string code_fault(const World& world, const Level& level, int code) {
+Fault code_fault(const World& world, const Level& level, int code) {
   const CellKind kind = cell_kind(code);
   switch (kind) {
     case CellKind::not_a_code:
-      return "is not a cell code (0 to 255)";
+      return Fault::not_a_code;
     case CellKind::free_ground:
     case CellKind::finish:
     case CellKind::obstacle:
-      return "";
+      return Fault::none;
     default:
       break;
   }
-  const int k = entry_index(code);
-  const TableSize table = table_for(level, kind);
-  if (static_cast<std::size_t>(k) >= table.size) return missing_entry(table, k);
-  if (kind == CellKind::information) {
-    const int gate = gate_of_information(k);
-    const TableSize obstructions = table_for(level, CellKind::obstruction);
-    if (static_cast<std::size_t>(gate) >= obstructions.size) {
-      return "unlocks obstruction " + std::to_string(gate) + ", but the level has " +
-             count_phrase(obstructions.size, obstructions.singular, obstructions.plural);
-    }
+  const auto k = static_cast<std::size_t>(entry_index(code));
+  if (k >= table_for(level, kind).size) return Fault::missing_entry;
+  if (kind == CellKind::information && static_cast<std::size_t>(gate_of_information(
+                                           static_cast<int>(k))) >= level.obstructions.size()) {
+    return Fault::missing_gate;
   }
-  if (kind == CellKind::room_transition) {
-    return transition_fault(world, level.transitions[static_cast<std::size_t>(k)]);
-  }
-  return "";
+  if (kind == CellKind::room_transition) return transition_fault(world, level.transitions[k]);
+  return Fault::none;
 }
 
-// What is wrong with a colour of a cell, or "" if the terminal can show it.
-std::string colour_fault(const char* layer, int colour) {
-  if (colour >= 0 && colour <= highest_colour) return "";
+// What is wrong with each of the 256 codes on `level`: a code's fault depends on the level and the
+// world, never on the cell that holds it.
+using CodeFaults = std::array<Fault, highest_code + 1>;
+
+CodeFaults code_faults(const World& world, const Level& level) {
+  CodeFaults faults{};
+  for (int code = 0; code <= highest_code; ++code) {
+    faults[static_cast<std::size_t>(code)] = code_fault(world, level, code);
+  }
+  return faults;
+}
+
+// The first fault of cell (x, y): its code first, then its colours.
+Fault cell_fault(const Level& level, const CodeFaults& faults, int x, int y) {
+  const int code = level.collision_layer.at(x, y);
+  if (code < 0 || code > highest_code) return Fault::not_a_code;
+  if (faults[static_cast<std::size_t>(code)] != Fault::none) {
+    return faults[static_cast<std::size_t>(code)];
+  }
+  if (!is_colour(level.fg_layer.at(x, y))) return Fault::foreground;
+  if (!is_colour(level.bg_layer.at(x, y))) return Fault::background;
+  return Fault::none;
+}
+
+std::string colour_words(const char* layer, int colour) {
   return std::string(layer) + " colour " + std::to_string(colour) +
          " is not an xterm colour (0 to 255)";
 }
 
-// The first fault of cell (x, y): its code first, then its colours.
-std::string cell_fault(const World& world, const Level& level, int x, int y) {
+std::string missing_entry_words(const TableSize& table, int k) {
+  return "names " + std::string(table.singular) + " " + std::to_string(k) + ", but the level has " +
+         count_phrase(table.size, table.singular, table.plural);
+}
+
+std::string transition_words(const World& world, const RoomTransition& target, Fault fault) {
+  if (fault == Fault::missing_level) {
+    const auto levels = static_cast<int>(world.size());
+    return "leads to level " + std::to_string(target.level) + ", but the world has only " +
+           (levels == 1 ? std::string("level 0") : "levels 0 to " + std::to_string(levels - 1));
+  }
+  const Level& to = world[static_cast<std::size_t>(target.level)];
+  return "leads to " + cell_name(target.x, target.y) + " of level " + std::to_string(target.level) +
+         ", outside its " + std::to_string(to.width) + "x" + std::to_string(to.height) + " map";
+}
+
+// What is wrong with cell (x, y), whose fault is `fault`, in words.
+std::string fault_words(const World& world, const Level& level, int x, int y, Fault fault) {
   const int code = level.collision_layer.at(x, y);
-  const std::string fault = code_fault(world, level, code);
-  if (!fault.empty()) return "code " + std::to_string(code) + " " + fault;
-  const std::string foreground = colour_fault("foreground", level.fg_layer.at(x, y));
-  if (!foreground.empty()) return foreground;
-  return colour_fault("background", level.bg_layer.at(x, y));
+  const std::string code_words = "code " + std::to_string(code) + " ";
+  const int k = entry_index(code);
+  switch (fault) {
+    case Fault::not_a_code:
+      return code_words + "is not a cell code (0 to 255)";
+    case Fault::missing_entry:
+      return code_words + missing_entry_words(table_for(level, cell_kind(code)), k);
+    case Fault::missing_gate: {
+      const TableSize obstructions = table_for(level, CellKind::obstruction);
+      return code_words + "unlocks obstruction " + std::to_string(gate_of_information(k)) +
+             ", but the level has " +
+             count_phrase(obstructions.size, obstructions.singular, obstructions.plural);
+    }
+    case Fault::missing_level:
+    case Fault::outside_map:
+      return code_words +
+             transition_words(world, level.transitions[static_cast<std::size_t>(k)], fault);
+    case Fault::foreground:
+      return colour_words("foreground", level.fg_layer.at(x, y));
+    case Fault::background:
+      return colour_words("background", level.bg_layer.at(x, y));
+    case Fault::none:
+      break;
+  }
+  return "";
 }
 
 }  // namespace
@@ -115,12 +169,13 @@ std::vector<LevelDataFault> level_data_faults(const World& world, std::size_t mo
   std::vector<LevelDataFault> faults;
   for (std::size_t k = 0; k < world.size(); ++k) {
     const Level& level = world[k];
+    const CodeFaults faults_of_codes = code_faults(world, level);
     for (int y = 0; y < level.collision_layer.height(); ++y) {
       for (int x = 0; x < level.collision_layer.width(); ++x) {
-        std::string fault = cell_fault(world, level, x, y);
-        if (fault.empty()) continue;
+        const Fault fault = cell_fault(level, faults_of_codes, x, y);
+        if (fault == Fault::none) continue;
         if (faults.size() == most) return faults;
-        faults.push_back({static_cast<int>(k), x, y, std::move(fault)});
+        faults.push_back({static_cast<int>(k), x, y, fault_words(world, level, x, y, fault)});
       }
     }
   }

@@ -4,49 +4,53 @@
 #pragma once
 
 #include <cstddef>
-#include <span>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// One image layer of a level: one int per map cell, width x height cells in one block, row by
+// One image layer of a level: one value per map cell, width x height cells in one block, row by
 // row from the top. Cells are addressed (x, y): x from 0 at the left, y from 0 at the top.
+// Every value a sound level uses (a colour or a cell code) fits in a byte, and so a layer keeps
+// its cells: only a layer holding a value outside 0..255 (which the load-time check refuses, naming
+// the value) keeps ints.
 class Layer {
  public:
   Layer() = default;
   // `width` x `height` cells, all `fill`.
-  Layer(int width, int height, int fill = 0)
-      : width_(width), height_(height), cells_(static_cast<std::size_t>(width) * height, fill) {}
+  Layer(int width, int height, int fill = 0);
   // The cells of `cells`, `width` to a row; a last row that is not full is dropped.
-  Layer(int width, std::vector<int> cells)
-      : width_(width),
-        height_(width > 0 ? static_cast<int>(cells.size() / width) : 0),
-        cells_(std::move(cells)) {
-    cells_.resize(static_cast<std::size_t>(width_) * height_);
-  }
+  Layer(int width, std::vector<int> cells);
+  Layer(int width, std::vector<std::uint8_t> cells);
 
   int width() const { return width_; }
   int height() const { return height_; }
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
   // Cell (x, y), which must lie inside the layer.
-  int at(int x, int y) const { return cells_[index(x, y)]; }
-  int& at(int x, int y) { return cells_[index(x, y)]; }
+  int at(int x, int y) const {
+    const std::size_t i = index(x, y);
+    return wide_ ? wide_cells_[i] : byte_cells_[i];
+  }
+  void set(int x, int y, int value);
 
   // Every cell, row by row.
-  const std::vector<int>& cells() const { return cells_; }
-  std::span<int> cells() { return cells_; }
+  std::vector<int> values() const;
 
-  friend bool operator==(const Layer&, const Layer&) = default;
+  friend bool operator==(const Layer& a, const Layer& b);
 
  private:
   std::size_t index(int x, int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
            static_cast<std::size_t>(x);
   }
+  std::size_t size() const { return static_cast<std::size_t>(width_) * height_; }
+  void widen();
 
   int width_ = 0;
   int height_ = 0;
-  std::vector<int> cells_;
+  bool wide_ = false;
+  std::vector<std::uint8_t> byte_cells_;  // while every value fits in a byte
+  std::vector<int> wide_cells_;           // once one does not
 };
 
 // Where a room transition leads: the player then stands on cell (x, y) of `level`.

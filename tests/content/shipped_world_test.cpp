@@ -25,7 +25,7 @@ TEST(ShippedWorld, KeepsThePromisesOfItsDesign) {
   for (int l = 0; l < static_cast<int>(world.size()); ++l) {
     const Level& level = world[l];
     EXPECT_TRUE(level.width > 69 && level.height > 23) << "level " << l << " scrolls";
-    for (const int code : level.collision_layer.cells()) kinds.insert(cell_kind(code));
+    for (const int code : level.collision_layer.values()) kinds.insert(cell_kind(code));
     const int problems_here = static_cast<int>(level.problems.size());
     levels_with_problems += problems_here > 0 ? 1 : 0;
     for (const Problem& problem : level.problems) EXPECT_GE(problem.answer, 0) << "typed as digits";

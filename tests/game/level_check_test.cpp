@@ -103,9 +103,9 @@ TEST(CheckLevelData, RefusesAColourTheTerminalCannotShow) {
   };
   for (const auto& [code, foreground, background, refusal] : cells) {
     World world = make_world(sound_world());
-    world[0].collision_layer.at(4, 7) = code;
-    world[0].fg_layer.at(4, 7) = foreground;
-    world[0].bg_layer.at(4, 7) = background;
+    world[0].collision_layer.set(4, 7, code);
+    world[0].fg_layer.set(4, 7, foreground);
+    world[0].bg_layer.set(4, 7, background);
     std::string message;
     try {
       check_level_data(world);

@@ -57,8 +57,8 @@ Level coordinate_map(int width, int height) {
   Level level = make_world({walled_level(width, height)})[0];
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      level.bg_layer.at(x, y) = background_of(x);
-      level.fg_layer.at(x, y) = foreground_of(y);
+      level.bg_layer.set(x, y, background_of(x));
+      level.fg_layer.set(x, y, foreground_of(y));
       level.content[static_cast<std::size_t>(y) * width + x] = character_of(x, y);
     }
   }
