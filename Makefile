@@ -40,6 +40,7 @@ uninstall:
 
 test: test-deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUADRIVANT_TESTS=ON -DQUADRIVANT_SANITIZE=ON \
+	  -DCMAKE_INSTALL_PREFIX=$(CURDIR)/$(TEST_DIR)/installed \
 	  -DQUADRIVANT_WERROR=ON
 	cmake --build $(TEST_DIR) --parallel $(JOBS)
 	cd $(TEST_DIR) && ctest --output-on-failure --timeout 300

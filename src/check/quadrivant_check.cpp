@@ -21,23 +21,6 @@ constexpr const char* usage =
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n";
 
-int answer_without_checking(const CommandLine& line) {
-  switch (line.action) {
-    case ProgramAction::help:
-      std::fputs(usage, stdout);
-      return 0;
-    case ProgramAction::version:
-      std::fputs(version_line("quadrivant-check").c_str(), stdout);
-      return 0;
-    case ProgramAction::usage_error:
-      std::fprintf(stderr, "quadrivant-check: %s\n%s", line.fault.c_str(), usage);
-      return 2;
-    case ProgramAction::run:
-      break;
-  }
-  return -1;
-}
-
 std::string plural(std::size_t count, const char* word) {
   return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
@@ -47,7 +30,8 @@ std::string plural(std::size_t count, const char* word) {
 int main(int argc, char** argv) {
   const CommandLine line =
       parse_command_line(std::vector<std::string>(argv + 1, argv + argc), {"--warnings-ok"});
-  if (const int status = answer_without_checking(line); status >= 0) return status;
+  if (const int status = answer_without_running(line, "quadrivant-check", usage); status >= 0)
+    return status;
   if (line.world_named) {
     const std::string fault = world_directory_fault(line.world_directory);
     if (!fault.empty()) {

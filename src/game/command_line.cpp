@@ -1,6 +1,7 @@
 #include "game/command_line.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -69,6 +70,23 @@ std::string world_directory_fault(const std::string& directory) {
     return "(;^_^) Oopsie! The directory " + shown + " holds no " + manifest_name + "!\n";
   }
   return "";
+}
+
+int answer_without_running(const CommandLine& line, const std::string& program, const char* usage) {
+  switch (line.action) {
+    case ProgramAction::help:
+      std::fputs(usage, stdout);
+      return 0;
+    case ProgramAction::version:
+      std::fputs(version_line(program).c_str(), stdout);
+      return 0;
+    case ProgramAction::usage_error:
+      std::fprintf(stderr, "%s: %s\n%s", program.c_str(), line.fault.c_str(), usage);
+      return 2;
+    case ProgramAction::run:
+      break;
+  }
+  return -1;
 }
 
 std::string version_line(const std::string& program) {

@@ -29,6 +29,10 @@ std::string default_world_directory(const std::string& installed);
 // exist, is no directory, or holds no manifest.txt.
 std::string world_directory_fault(const std::string& directory);
 
+// Answers --help (the usage on standard output, 0), --version (0) and a usage error (what was
+// wrong and the usage on standard error, 2) for `program`; -1 when the program is to run.
+int answer_without_running(const CommandLine& line, const std::string& program, const char* usage);
+
 // The name and version of the game, as the build knows them: "quadrivant 1.0.0".
 std::string version_line(const std::string& program);
 

@@ -41,24 +41,6 @@ int report_load_error(const LoadError& error) {
   return 1;
 }
 
-// Answers --help, --version and usage errors; -1 when the game is to be played.
-int answer_without_playing(const CommandLine& line) {
-  switch (line.action) {
-    case ProgramAction::help:
-      std::fputs(usage, stdout);
-      return 0;
-    case ProgramAction::version:
-      std::fputs(version_line("quadrivant").c_str(), stdout);
-      return 0;
-    case ProgramAction::usage_error:
-      std::fprintf(stderr, "quadrivant: %s\n%s", line.fault.c_str(), usage);
-      return 2;
-    case ProgramAction::run:
-      break;
-  }
-  return -1;
-}
-
 [[noreturn]] void report_output_failure(const OutputFailure& failure) {
   std::fputs(failure.what(), stderr);
   std::fflush(stderr);
@@ -83,7 +65,8 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, output_buffer.data(), _IOFBF, output_buffer.size());
 
   const CommandLine line = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
-  if (const int status = answer_without_playing(line); status >= 0) return status;
+  if (const int status = answer_without_running(line, "quadrivant", usage); status >= 0)
+    return status;
   std::string directory = default_world_directory(installed_world_directory());
   if (line.world_named) {
     const std::string fault = world_directory_fault(line.world_directory);

@@ -175,35 +175,12 @@ void LevelFile::unget(int byte) {
 }
 
 LineEnd LevelFile::skip_line() {
-  if (next_ == end_ && !refill()) return LineEnd::no_line;
-  do {
-    const auto* newline =
-        static_cast<const char*>(std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
-    if (newline != nullptr) {
-      next_ = newline + 1;
-      ++line_;
-      return LineEnd::newline;
-    }
-    next_ = end_;
-  } while (refill());
-  return LineEnd::end_of_file;
+  return pass_line([](const char*, const char*) {});
 }
 
 LineEnd LevelFile::read_line(std::string& text) {
   text.clear();
-  if (next_ == end_ && !refill()) return LineEnd::no_line;
-  do {
-    const auto* newline =
-        static_cast<const char*>(std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
-    text.append(next_, newline != nullptr ? newline : end_);
-    if (newline != nullptr) {
-      next_ = newline + 1;
-      ++line_;
-      return LineEnd::newline;
-    }
-    next_ = end_;
-  } while (refill());
-  return LineEnd::end_of_file;
+  return pass_line([&text](const char* from, const char* to) { text.append(from, to); });
 }
 
 void LevelFile::skip_whitespace() {

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -120,6 +121,25 @@ class LevelFile {
   std::uint64_t bytes_left() const;
 
  private:
+  // Reads up to and including the next newline, or to the end of the file, handing each piece of
+  // the line before the newline to `take` (first, last).
+  template <class Take>
+  LineEnd pass_line(Take take) {
+    if (next_ == end_ && !refill()) return LineEnd::no_line;
+    do {
+      const auto* newline = static_cast<const char*>(
+          std::memchr(next_, '\n', static_cast<std::size_t>(end_ - next_)));
+      take(next_, newline != nullptr ? newline : end_);
+      if (newline != nullptr) {
+        next_ = newline + 1;
+        ++line_;
+        return LineEnd::newline;
+      }
+      next_ = end_;
+    } while (refill());
+    return LineEnd::end_of_file;
+  }
+
   // Reads the next block; false at the end of the file. Refuses a file that cannot be read.
   bool refill();
   // Makes at least `count` bytes available in the buffer, unless the file ends first.

@@ -1,6 +1,7 @@
 // The game as a packager and a player meet it: its command line, and an install that plays the
 // shipped adventure from anywhere, without the source tree.
 #include <filesystem>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -71,8 +72,22 @@ TEST(CommandLine, PlaysTheNamedWorldAndRefusesWhatIsNone) {
   fs::remove_all(directory);
 }
 
-// The test build's prefix is a folder of its own (see the top CMakeLists.txt).
+// The test build's prefix must be a folder of its own inside the build (`make test` and a fresh
+// test build make it so): the install tests write and remove it, and must never touch a prefix
+// the system uses.
+bool prefix_is_the_builds_own() {
+  const std::string build = QUADRIVANT_BINARY_DIR "/";
+  return std::string_view(QUADRIVANT_INSTALL_PREFIX).starts_with(build);
+}
+
+#define SKIP_UNLESS_PREFIX_IS_THE_BUILDS_OWN()                    \
+  if (!prefix_is_the_builds_own())                                \
+  GTEST_SKIP() << "the install prefix " QUADRIVANT_INSTALL_PREFIX \
+                  " lies outside the build "                      \
+                  "folder; configure the test build with -DCMAKE_INSTALL_PREFIX inside it"
+
 TEST(Install, PlaysTheInstalledAdventureFromAnEmptyDirectory) {
+  SKIP_UNLESS_PREFIX_IS_THE_BUILDS_OWN();
   const std::string prefix = QUADRIVANT_INSTALL_PREFIX;
   fs::remove_all(prefix);
   std::string said;
@@ -113,6 +128,7 @@ TEST(Install, PlaysTheInstalledAdventureFromAnEmptyDirectory) {
 }
 
 TEST(Install, StagesUnderDestdir) {
+  SKIP_UNLESS_PREFIX_IS_THE_BUILDS_OWN();
   fs::remove_all(QUADRIVANT_INSTALL_PREFIX);
   const std::string staging = make_temporary_directory();
   std::string said;
