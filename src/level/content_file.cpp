@@ -37,9 +37,9 @@ void read_content_header(LevelFile& file, MapContent& content) {
 
 // Judges map row `number` (1 for the top row), read with `end` as its ending; the row is fine
 // when it holds exactly `width` characters, and the file may end right after the last one.
-void check_row(const std::string& row, LineEnd end, int width, int number) {
+void check_row(std::size_t row_length, LineEnd end, int width, int number) {
   const std::string line = std::to_string(number);
-  const auto length = static_cast<long long>(row.size());
+  const auto length = static_cast<long long>(row_length);
   if (end == LineEnd::no_line) refuse_level_file("A line is missing from the content file!\n");
   if (length == width) return;
   if (length == width - 1 && end == LineEnd::newline) {
@@ -70,11 +70,11 @@ MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
   // Reserved once for what the file can hold: a size the file does not hold reserves nothing.
   const std::uint64_t cells = static_cast<std::uint64_t>(content.width) * content.height;
   content.cells.reserve(static_cast<std::size_t>(std::min(cells, file.bytes_left())));
-  std::string row;
+  // Each row is read straight onto the ones before it, and judged there.
   for (int number = 1; number <= content.height; ++number) {
-    const LineEnd end = file.read_line(row);
-    check_row(row, end, content.width, number);
-    content.cells += row;
+    const std::size_t row_start = content.cells.size();
+    const LineEnd end = file.append_line(content.cells);
+    check_row(content.cells.size() - row_start, end, content.width, number);
   }
   return content;
 }

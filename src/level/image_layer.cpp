@@ -159,7 +159,14 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
 
   // Filled once, as the raster is read: a layer zeroed first would be written twice.
   // Every raw sample, and every colour-cube index, fits in a byte.
-  std::vector<std::uint8_t> cells;
+  LayerBytes cells;
+  if (bytes_per_pixel == 1) {
+    // A grey raster is its own layer: read straight into it.
+    cells.resize(static_cast<std::size_t>(raster_bytes));
+    const std::uint64_t got = file.read_into(reinterpret_cast<char*>(cells.data()), raster_bytes);
+    if (got < raster_bytes) refuse_short_raster(file, header);  // the file shrank meanwhile
+    return Layer(header.width, std::move(cells));
+  }
   cells.reserve(static_cast<std::size_t>(width * height));
   // A pixel's bytes may be split between two blocks of the file: they wait here until complete.
   std::array<unsigned char, 3> pixel{};
@@ -167,10 +174,6 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
   const std::uint64_t got = file.read_bytes(raster_bytes, [&](const char* bytes, std::size_t n) {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes);
     const auto* const in_end = in + n;
-    if (bytes_per_pixel == 1) {
-      cells.insert(cells.end(), in, in_end);
-      return;
-    }
     if (pending != 0) {
       const std::size_t taken = std::min(pixel.size() - pending, n);
       std::copy_n(in, taken, pixel.begin() + pending);

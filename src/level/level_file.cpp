@@ -163,6 +163,23 @@ void LevelFile::ensure_available(std::size_t count) {
   }
 }
 
+std::uint64_t LevelFile::read_into(char* destination, std::uint64_t count) {
+  const auto buffered = std::min<std::uint64_t>(count, static_cast<std::uint64_t>(end_ - next_));
+  std::memcpy(destination, next_, static_cast<std::size_t>(buffered));
+  next_ += buffered;
+  std::uint64_t done = buffered;
+  while (done < count && !at_end_) {
+    const ssize_t got =
+        ::read(descriptor_, destination + done, static_cast<std::size_t>(count - done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) refuse_level_file("The file " + shown_path_ + " cannot be read!\n");
+    if (got == 0) at_end_ = true;
+    done += static_cast<std::uint64_t>(got);
+    consumed_ += static_cast<std::uint64_t>(got);
+  }
+  return done;
+}
+
 std::uint64_t LevelFile::bytes_left() const {
   const std::uint64_t position = consumed_ + static_cast<std::uint64_t>(next_ - buffer_.data());
   return size_ > position ? size_ - position : 0;
@@ -180,6 +197,10 @@ LineEnd LevelFile::skip_line() {
 
 LineEnd LevelFile::read_line(std::string& text) {
   text.clear();
+  return append_line(text);
+}
+
+LineEnd LevelFile::append_line(std::string& text) {
   return pass_line([&text](const char* from, const char* to) { text.append(from, to); });
 }
 

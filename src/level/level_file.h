@@ -95,6 +95,9 @@ class LevelFile {
   // Reads one line into `text`, without its newline; `text` is empty for LineEnd::no_line.
   LineEnd read_line(std::string& text);
 
+  // Reads one line onto the end of `text`, without its newline.
+  LineEnd append_line(std::string& text);
+
   // Skips whitespace, then reads an optional sign and decimal digits into `value`, the way
   // scanf's "%d" does; the byte after the digits is left unread. `value` is set only for
   // NumberRead::number.
@@ -116,6 +119,11 @@ class LevelFile {
     }
     return done;
   }
+
+  // Reads the next `count` bytes into `destination`, straight from the file once the buffer is
+  // spent; returns how many there were, fewer only if the file ended first. Nothing past them is
+  // read.
+  std::uint64_t read_into(char* destination, std::uint64_t count);
 
   // The bytes not read yet, as far as the file's size at opening tells.
   std::uint64_t bytes_left() const;

@@ -30,7 +30,7 @@ Layer::Layer(int width, std::vector<int> cells)
   }
 }
 
-Layer::Layer(int width, std::vector<std::uint8_t> cells)
+Layer::Layer(int width, LayerBytes cells)
     : width_(width),
       height_(width > 0 ? static_cast<int>(cells.size() / width) : 0),
       byte_cells_(std::move(cells)) {

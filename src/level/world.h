@@ -5,8 +5,35 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
+
+// Storage for cells that are written once before they are read, so nothing zeroes them first
+// (a large world would otherwise be written twice).
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+  using value_type = T;
+  template <class U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  UninitialisedAllocator() = default;
+  template <class U>
+  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+  template <class U>
+  void construct(U* place) noexcept {
+    ::new (static_cast<void*>(place)) U;
+  }
+  template <class U, class... Arguments>
+  void construct(U* place, Arguments&&... arguments) {
+    ::new (static_cast<void*>(place)) U(std::forward<Arguments>(arguments)...);
+  }
+};
+
+using LayerBytes = std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>>;
 
 // One image layer of a level: one value per map cell, width x height cells in one block, row by
 // row from the top. Cells are addressed (x, y): x from 0 at the left, y from 0 at the top.
@@ -20,7 +47,7 @@ class Layer {
   Layer(int width, int height, int fill = 0);
   // The cells of `cells`, `width` to a row; a last row that is not full is dropped.
   Layer(int width, std::vector<int> cells);
-  Layer(int width, std::vector<std::uint8_t> cells);
+  Layer(int width, LayerBytes cells);
 
   int width() const { return width_; }
   int height() const { return height_; }
@@ -36,6 +63,12 @@ class Layer {
   // Every cell, row by row.
   std::vector<int> values() const;
 
+  // Whether every cell fits in a byte (0..255), and then the cells, row by row; empty otherwise.
+  bool is_narrow() const { return !wide_; }
+  std::span<const std::uint8_t> byte_cells() const {
+    return wide_ ? std::span<const std::uint8_t>() : std::span<const std::uint8_t>(byte_cells_);
+  }
+
   friend bool operator==(const Layer& a, const Layer& b);
 
  private:
@@ -49,8 +82,8 @@ class Layer {
   int width_ = 0;
   int height_ = 0;
   bool wide_ = false;
-  std::vector<std::uint8_t> byte_cells_;  // while every value fits in a byte
-  std::vector<int> wide_cells_;           // once one does not
+  LayerBytes byte_cells_;        // while every value fits in a byte
+  std::vector<int> wide_cells_;  // once one does not
 };
 
 // Where a room transition leads: the player then stands on cell (x, y) of `level`.
