@@ -155,11 +155,17 @@ void LevelFile::ensure_available(std::size_t count) {
   end_ = next_ + available;
   char* const buffer_end = buffer_.data() + buffer_.size();
   while (static_cast<std::size_t>(end_ - next_) < count && !at_end_) {
-    const ssize_t got = ::read(descriptor_, const_cast<char*>(end_), buffer_end - end_);
+    end_ += read_from_file(const_cast<char*>(end_), static_cast<std::size_t>(buffer_end - end_));
+  }
+}
+
+std::size_t LevelFile::read_from_file(char* into, std::size_t most) {
+  for (;;) {
+    const ssize_t got = ::read(descriptor_, into, most);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) refuse_level_file("The file " + shown_path_ + " cannot be read!\n");
     if (got == 0) at_end_ = true;
-    end_ += got;
+    return static_cast<std::size_t>(got);
   }
 }
 
@@ -169,13 +175,10 @@ std::uint64_t LevelFile::read_into(char* destination, std::uint64_t count) {
   next_ += buffered;
   std::uint64_t done = buffered;
   while (done < count && !at_end_) {
-    const ssize_t got =
-        ::read(descriptor_, destination + done, static_cast<std::size_t>(count - done));
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) refuse_level_file("The file " + shown_path_ + " cannot be read!\n");
-    if (got == 0) at_end_ = true;
-    done += static_cast<std::uint64_t>(got);
-    consumed_ += static_cast<std::uint64_t>(got);
+    const std::size_t got =
+        read_from_file(destination + done, static_cast<std::size_t>(count - done));
+    done += got;
+    consumed_ += got;
   }
   return done;
 }

@@ -75,9 +75,6 @@ class LevelFile {
   // Prints the file's report, "Loading <path>" and `end`, to `out` (see report()).
   void report_loading(std::FILE* out, std::string_view end = "\n") const;
 
-  // The file's size in bytes when it was opened.
-  std::uint64_t size() const { return size_; }
-
   // The next byte as 0..255, or -1 at the end of the file.
   int get() {
     if (next_ == end_ && !refill()) return -1;
@@ -152,6 +149,9 @@ class LevelFile {
   bool refill();
   // Makes at least `count` bytes available in the buffer, unless the file ends first.
   void ensure_available(std::size_t count);
+  // One read(2) of at most `most` bytes into `into`, again if a signal cuts it short; notes the
+  // end of the file. Refuses a file that cannot be read.
+  std::size_t read_from_file(char* into, std::size_t most);
   // Reads past whitespace, counting lines, straight from the buffer.
   void skip_whitespace();
 

@@ -58,7 +58,7 @@ void reset_console(Console& console) {
       "\x1b[2;26H\x1b[48;5;235m\x1b[38;5;36m\\\\ >>              \x1b[48;5;235m\x1b[38;5;36m//",
       console.out);
   std::fputs("\x1b[3;27H\x1b[48;5;235m\x1b[38;5;36m\\\\===============//", console.out);
-  std::fputs("\x1b[2;32H\x1b[48;5;235m\x1b[38;5;36m", console.out);
+  std::fprintf(console.out, "\x1b[%i;%iH\x1b[48;5;235m\x1b[38;5;36m", input_row, input_column);
   end_drawing_step(console);
 }
 

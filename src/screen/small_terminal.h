@@ -3,9 +3,10 @@
 #pragma once
 
 #include "screen/console.h"
+#include "screen/geometry.h"
 
-inline constexpr int needed_columns = 71;
-inline constexpr int needed_rows = 26;
+inline constexpr int needed_columns = screen_columns;
+inline constexpr int needed_rows = below_picture_row;
 
 // When console.out is a terminal smaller than needed, says so in one plain line naming both
 // sizes, then waits until the terminal has been enlarged enough, for 5 seconds at the most. It
