@@ -4,4 +4,8 @@
 
 #include <string>
 
+namespace quadrivant {
+
 const std::string& bench_files();
+
+}  // namespace quadrivant

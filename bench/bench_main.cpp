@@ -16,6 +16,8 @@
 #include "bench_files.h"
 #include "generated_world.h"
 
+namespace quadrivant {
+
 namespace {
 
 std::optional<std::string>& temporary_directory() {
@@ -50,12 +52,16 @@ const std::string& bench_files() {
   return *temporary_directory();
 }
 
+}  // namespace quadrivant
+
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--write-files") == 0) return write_files_only(argv[2]);
+  if (argc == 3 && std::strcmp(argv[1], "--write-files") == 0) {
+    return quadrivant::write_files_only(argv[2]);
+  }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  remove_temporary_directory();
+  quadrivant::remove_temporary_directory();
   return 0;
 }

@@ -9,6 +9,8 @@
 #include "level/cell_codes.h"
 #include "screen/geometry.h"
 
+namespace quadrivant {
+
 namespace {
 
 // xorshift32: the same numbers on every platform, unlike the standard distributions.
@@ -193,3 +195,5 @@ void write_generated_worlds(const std::string& directory) {
   std::filesystem::create_directories(refused);
   write_refused_world(refused);
 }
+
+}  // namespace quadrivant

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+namespace quadrivant {
+
 // An image format the game reads, and the file extension Netpbm gives it.
 struct ImageFormat {
   const char* name;       // "P2", "P3", "P5" or "P6"
@@ -38,3 +40,5 @@ std::string world_directory(const std::string& directory, const std::string& wor
 
 // The image files of a world, as its manifest names them.
 std::string image_name(const char* layer, const ImageFormat& format);
+
+}  // namespace quadrivant

@@ -10,9 +10,11 @@
 #include "generated_world.h"
 #include "level/content_file.h"
 #include "level/image_layer.h"
-#include "level/level_check.h"
 #include "level/level_tables.h"
 #include "level/manifest.h"
+#include "level/unplayable_cells.h"
+
+namespace quadrivant {
 
 namespace {
 
@@ -26,7 +28,7 @@ void count_bytes(benchmark::State& state, const std::string& path) {
 void read_image(benchmark::State& state, const ImageFormat& format) {
   const std::string world = world_directory(bench_files(), format.name);
   const std::string name = image_name("fg", format);
-  for (auto _ : state) benchmark::DoNotOptimize(img_to_matrix({name, world}, nullptr));
+  for (auto _ : state) benchmark::DoNotOptimize(read_image_layer({name, world}, nullptr));
   state.SetItemsProcessed(state.iterations() * cells_per_level);
   count_bytes(state, world + "/" + name);
 }
@@ -59,7 +61,7 @@ void load_generated_world(benchmark::State& state, const ImageFormat& format) {
 // The load-time check the game runs on every loaded world, before the title page.
 void check_generated_world(benchmark::State& state) {
   const World world = load_world(nullptr, world_directory(bench_files(), "P5"));
-  for (auto _ : state) check_level_data(world);
+  for (auto _ : state) refuse_unplayable_world(world);
   state.SetItemsProcessed(state.iterations() * cells_per_level);
 }
 
@@ -83,3 +85,5 @@ void check_generated_world(benchmark::State& state) {
 }();
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -8,8 +8,10 @@
 #include "bench_files.h"
 #include "generated_world.h"
 #include "level/manifest.h"
-#include "screen/frame.h"
-#include "screen/viewport.h"
+#include "screen/picture/frame.h"
+#include "screen/picture/viewport.h"
+
+namespace quadrivant {
 
 namespace {
 
@@ -48,7 +50,8 @@ template <class Draw>
 void draw_frames(benchmark::State& state, Draw draw) {
   const Level& level = generated_level();
   MemorySink sink;
-  Console console{nullptr, sink.stream()};
+  InstantClock clock;
+  Console console{nullptr, sink.stream(), clock};
   long frame_bytes = 0;
   for (auto _ : state) {
     sink.rewind();
@@ -64,12 +67,12 @@ void draw_map_frame(benchmark::State& state) {
               [](Console& console, const Level& level) { draw_map(console, level, middle_view); });
 }
 
-// What each step of a walk draws (screen/walking.cpp).
+// What each step of a walk draws (screen/picture/walking.cpp).
 void walking_frame(benchmark::State& state) {
   draw_frames(state, [](Console& console, const Level& level) {
     draw_map(console, level, middle_view);
     draw_player(console, 1, 0);
-    reset_console(console);
+    draw_prompt(console);
   });
 }
 
@@ -77,3 +80,5 @@ BENCHMARK(draw_map_frame)->Name("DrawMapFrame")->Unit(benchmark::kMicrosecond);
 BENCHMARK(walking_frame)->Name("WalkingFrame")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace quadrivant

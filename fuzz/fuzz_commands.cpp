@@ -6,41 +6,20 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "event_world.h"
 #include "fuzz_support.h"
 #include "game/game_loop.h"
-#include "level/level_check.h"
+#include "level/unplayable_cells.h"
 #include "support/recording_clock.h"
-#include "support/test_world.h"
+
+namespace quadrivant {
 
 namespace {
-
-// The player starts on (19, 13) of the hall. From there: "r 5" meets a problem, "u 3" an
-// information text that opens the gate met by "l 5" once one problem is solved, "d 4" a door to
-// the tower, where "r 6" reaches the finish and "u 5" a door back to the hall.
-World event_world() {
-  TestLevel hall = walled_level(90, 30);
-  hall.codes[13][24] = 100;
-  hall.problems = {{"What is 6 x 7?", "Right: 42.", 42}};
-  hall.codes[10][19] = 200;
-  hall.infos = {{"Solve a problem first.", "The gate opens.", 1}};
-  hall.codes[13][14] = 49;
-  hall.obstructions = {{"A gate."}};
-  hall.codes[17][19] = 50;
-  hall.transitions = {{1, 19, 13}};
-
-  TestLevel tower = walled_level();
-  tower.codes[13][25] = 254;
-  tower.codes[8][19] = 50;
-  tower.transitions = {{0, 40, 20}};
-  tower.codes[13][15] = 101;
-  tower.problems = {{"What is 1 + 1?", "Two.", 2}, {"What is 2 + 2?", "Four.", 4}};
-  return make_world({hall, tower});
-}
 
 const World& checked_event_world() {
   static const World world = [] {
     World made = event_world();
-    check_level_data(made);  // a world the check refuses would make every run meaningless
+    refuse_unplayable_world(made);  // a world the check refuses would make every run meaningless
     return made;
   }();
   return world;
@@ -48,13 +27,16 @@ const World& checked_event_world() {
 
 }  // namespace
 
+}  // namespace quadrivant
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;  // POSIX lets fmemopen refuse an empty buffer
   std::FILE* typed = fmemopen(const_cast<std::uint8_t*>(data), size, "r");
   if (typed == nullptr) return 0;
-  Console console{typed, null_output()};
-  clear_recorded_waits();
-  play_game(console, checked_event_world());  // progress lives in the game, not the world
+  quadrivant::RecordingClock clock;
+  quadrivant::Console console{typed, quadrivant::null_output(), clock};
+  quadrivant::clear_recorded_waits();
+  quadrivant::play_game(console, quadrivant::checked_event_world());  // progress lives in the game
   std::fclose(typed);
   return 0;
 }

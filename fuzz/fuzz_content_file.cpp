@@ -6,6 +6,6 @@
 #include "level/content_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  read_input_with(data, size, read_map_content_file);
+  quadrivant::read_input_with(data, size, quadrivant::read_map_content_file);
   return 0;
 }

@@ -6,6 +6,6 @@
 #include "level/level_tables.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  read_input_with(data, size, read_dialogue_file);
+  quadrivant::read_input_with(data, size, quadrivant::read_dialogue_file);
   return 0;
 }

@@ -6,6 +6,6 @@
 #include "level/image_layer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  read_input_with(data, size, img_to_matrix);
+  quadrivant::read_input_with(data, size, quadrivant::read_image_layer);
   return 0;
 }

@@ -7,6 +7,10 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "world_archive.h"
+
+namespace quadrivant {
+
 namespace {
 
 void remove_scratch_directory() {
@@ -41,8 +45,18 @@ void write_bytes(const std::string& path, const std::uint8_t* data, std::size_t 
   if (!file) throw std::runtime_error("cannot write " + path);
 }
 
+const std::string& unpack_input_as_world(const std::uint8_t* data, std::size_t size) {
+  static const std::string world = scratch_directory() + "/world";
+  std::filesystem::remove_all(world);
+  std::filesystem::create_directory(world);
+  unpack_world_archive(std::string_view(reinterpret_cast<const char*>(data), size), world);
+  return world;
+}
+
 std::string input_as_file(const std::uint8_t* data, std::size_t size) {
   const std::string path = scratch_directory() + "/input";
   write_bytes(path, data, size);
   return path;
 }
+
+}  // namespace quadrivant

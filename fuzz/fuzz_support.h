@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <string>
 
-#include "level/load_error.h"
+#include "base/failure.h"
+
+namespace quadrivant {
 
 // A stream to /dev/null, opened once for the whole run.
 std::FILE* null_output();
@@ -23,11 +25,17 @@ void write_bytes(const std::string& path, const std::uint8_t* data, std::size_t 
 std::string input_as_file(const std::uint8_t* data, std::size_t size);
 
 // Hands the fuzz input, as a file, to a reader of one level file (`reader(path, out)`). Refusing
-// the file with LoadError is the reader's job; anything else escapes and is a finding.
+// the file with a Failure is the reader's job; anything else escapes and is a finding.
 template <class Reader>
 void read_input_with(const std::uint8_t* data, std::size_t size, Reader reader) {
   try {
     reader(input_as_file(data, size), null_output());
-  } catch (const LoadError&) {
+  } catch (const Failure&) {
   }
 }
+
+// Unpacks the fuzz input, a world archive (world_archive.h), into a fresh empty directory of its
+// own and returns that directory, so no file of an earlier input is read.
+const std::string& unpack_input_as_world(const std::uint8_t* data, std::size_t size);
+
+}  // namespace quadrivant

@@ -3,33 +3,18 @@
 // loader is given as the world's directory.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <string_view>
 
+#include "base/failure.h"
 #include "fuzz_support.h"
-#include "level/level_check.h"
-#include "level/load_error.h"
 #include "level/manifest.h"
-#include "world_archive.h"
-
-namespace {
-
-// A fresh empty directory for each load, so no file of an earlier input is read.
-const std::string& fresh_world_directory() {
-  static const std::string world = scratch_directory() + "/world";
-  std::filesystem::remove_all(world);
-  std::filesystem::create_directory(world);
-  return world;
-}
-
-}  // namespace
+#include "level/unplayable_cells.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string& directory = fresh_world_directory();
-  unpack_world_archive(std::string_view(reinterpret_cast<const char*>(data), size), directory);
+  const std::string& directory = quadrivant::unpack_input_as_world(data, size);
   try {
-    check_level_data(load_world(null_output(), directory));
-  } catch (const LoadError&) {
+    quadrivant::refuse_unplayable_world(
+        quadrivant::load_world(quadrivant::null_output(), directory));
+  } catch (const quadrivant::Failure&) {
   }
   return 0;
 }

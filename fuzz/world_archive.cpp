@@ -2,21 +2,44 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 
 #include "fuzz_support.h"
+
+namespace quadrivant {
 
 namespace {
 
 constexpr std::string_view file_marker = "--- ";
 constexpr std::size_t longest_name = 64;
 
-bool is_plain_file_name(std::string_view name) {
+bool is_plain_name(std::string_view name) {
   const auto allowed = [](char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
            c == '_' || c == '-';
   };
-  return !name.empty() && name.size() <= longest_name && name.front() != '.' &&
-         std::all_of(name.begin(), name.end(), allowed);
+  return !name.empty() && name.front() != '.' && std::all_of(name.begin(), name.end(), allowed);
+}
+
+// Plain names separated by single '/': nothing can lead out of the world's directory.
+bool is_plain_path(std::string_view path) {
+  if (path.size() > longest_name) return false;
+  for (std::size_t start = 0;;) {
+    const std::size_t slash = path.find('/', start);
+    if (!is_plain_name(path.substr(start, slash - start))) return false;
+    if (slash == std::string_view::npos) return true;
+    start = slash + 1;
+  }
+}
+
+void write_archived_file(const std::string& directory, std::string_view name,
+                         std::string_view body) {
+  const std::filesystem::path path = std::filesystem::path(directory) / std::string(name);
+  std::error_code error;
+  std::filesystem::create_directories(path.parent_path(), error);
+  if (error || std::filesystem::is_directory(path, error)) return;
+  write_bytes(path.string(), reinterpret_cast<const std::uint8_t*>(body.data()), body.size());
 }
 
 // Where the next "--- " line starts at or after `from`, or npos.
@@ -38,9 +61,18 @@ void unpack_world_archive(std::string_view archive, const std::string& directory
     const std::size_t following = next_marker(archive, body_start);
     const std::string_view name = archive.substr(name_start, name_end - name_start);
     const std::string_view body = archive.substr(body_start, following - body_start);
-    if (is_plain_file_name(name))
-      write_bytes(directory + "/" + std::string(name),
-                  reinterpret_cast<const std::uint8_t*>(body.data()), body.size());
+    if (is_plain_path(name)) write_archived_file(directory, name, body);
     marker = following;
   }
 }
+
+std::string pack_world_archive(const std::vector<std::pair<std::string, std::string>>& files) {
+  std::string packed;
+  for (const auto& [name, bytes] : files) {
+    packed += std::string(file_marker) + name + "\n" + bytes;
+    if (!bytes.ends_with('\n')) packed += '\n';
+  }
+  return packed;
+}
+
+}  // namespace quadrivant

@@ -2,8 +2,13 @@
 #pragma once
 
 #include "level/world.h"
-#include "screen/console.h"
+#include "screen/terminal/console.h"
+
+namespace quadrivant {
 
 // Draws the frame and the title page, then plays turns (frame, map, marker, prompt, one line
-// read, dispatch) until the game ends. `world` must have passed check_level_data.
+// read, its command carried out) until the game ends. `world` must hold no unplayable cell
+// (level/unplayable_cells.h).
 void play_game(Console& console, const World& world);
+
+}  // namespace quadrivant

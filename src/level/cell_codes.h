@@ -5,6 +5,8 @@
 // Every code but free ground and a cleared obstruction stops a move before its cell.
 #pragma once
 
+namespace quadrivant {
+
 inline constexpr int free_ground_code = 0;
 inline constexpr int last_obstruction_code = 49;  // obstruction 0; obstruction 48 is code 1
 inline constexpr int room_transition_base = 50;   // room transition k is code 50 + k
@@ -18,7 +20,9 @@ inline constexpr int highest_code = 255;
 inline constexpr int most_obstructions = last_obstruction_code;                    // 49
 inline constexpr int most_room_transitions = problem_base - room_transition_base;  // 50
 inline constexpr int most_problems = information_base - problem_base;              // 100
-// Codes 200..253 could name 54 information entries, but entry k clears obstruction k: 49.
+inline constexpr int most_information_codes = finish_code - information_base;      // 54
+// Codes 200..253 name 54 information entries, but entry k clears obstruction k, and only 49
+// obstructions can stand on the map: a world that gives every entry a gate has at most 49.
 inline constexpr int most_informations = most_obstructions;
 
 enum class CellKind {
@@ -77,3 +81,5 @@ constexpr int information_code(int k) {
 constexpr int gate_of_information(int k) {
   return k;
 }
+
+}  // namespace quadrivant

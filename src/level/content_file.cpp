@@ -5,6 +5,8 @@
 #include "level/level_file.h"
 #include "level/world.h"
 
+namespace quadrivant {
+
 namespace {
 
 // The map must be at least as large as the viewport.
@@ -78,3 +80,5 @@ MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
   }
   return content;
 }
+
+}  // namespace quadrivant

@@ -1,6 +1,8 @@
 #include "level/level_tables.h"
 #include "level/table_file.h"
 
+namespace quadrivant {
+
 std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE* out) {
   LevelFile file(world_file);
   const int count = report_and_read_table_header(file, out);
@@ -15,3 +17,5 @@ std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE*
   }
   return entries;
 }
+
+}  // namespace quadrivant

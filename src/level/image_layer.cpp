@@ -8,6 +8,8 @@
 
 #include "level/level_file.h"
 
+namespace quadrivant {
+
 namespace {
 
 struct ImageHeader {
@@ -203,9 +205,11 @@ int colour_cube_index(int red, int green, int blue) {
   return static_cast<int>(std::min<long long>(index, std::numeric_limits<int>::max()));
 }
 
-Layer img_to_matrix(const WorldFile& world_file, std::FILE* out) {
+Layer read_image_layer(const WorldFile& world_file, std::FILE* out) {
   LevelFile file(world_file);
   file.report_loading(out);
   const ImageHeader header = read_image_header(file);
   return is_plain(header.format) ? read_plain_raster(file, header) : read_raw_raster(file, header);
 }
+
+}  // namespace quadrivant

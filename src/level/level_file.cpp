@@ -10,7 +10,10 @@
 #include <cstring>
 #include <limits>
 
-#include "level/load_error.h"
+#include "base/failure.h"
+#include "base/text.h"
+
+namespace quadrivant {
 
 namespace {
 
@@ -50,7 +53,7 @@ const char* end_of_digits(const char* from, const char* end) {
 constexpr long long past_every_int = 1LL << 32;
 
 [[noreturn]] void refuse_opening(const std::string& text) {
-  throw LoadError("(;^_^) Oopsie! " + text, MessageStream::standard_error);
+  throw Failure(oopsie(text), Stream::standard_error);
 }
 
 // What a file that is not a regular file is, for the message that refuses it.
@@ -91,7 +94,7 @@ int open_regular_file(const std::string& path, const std::string& shown) {
 }  // namespace
 
 void refuse_level_file(const std::string& text) {
-  throw LoadError("(;^_^) Oopsie! " + text, MessageStream::standard_output);
+  throw Failure(oopsie(text), Stream::standard_output);
 }
 
 void report(std::FILE* out, std::string_view text) {
@@ -102,28 +105,7 @@ void LevelFile::report_loading(std::FILE* out, std::string_view end) const {
   report(out, "Loading " + shown_path_ + std::string(end));
 }
 
-std::string printable_path(std::string_view path) {
-  static constexpr char hex[] = "0123456789abcdef";
-  std::string shown;
-  shown.reserve(path.size());
-  for (const char c : path) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte != 0x7f) {
-      shown += c;
-    } else if (byte == '\n') {
-      shown += "\\n";
-    } else if (byte == '\r') {
-      shown += "\\r";
-    } else if (byte == '\t') {
-      shown += "\\t";
-    } else {
-      shown += {'\\', 'x', hex[byte >> 4], hex[byte & 0xf]};
-    }
-  }
-  return shown;
-}
-
-LevelFile::LevelFile(const WorldFile& file) : shown_path_(printable_path(file.path)) {
+LevelFile::LevelFile(const WorldFile& file) : shown_path_(printable(file.path)) {
   descriptor_ = open_regular_file(path_to_open(file.path, file.directory), shown_path_);
   struct stat status {};
   if (::fstat(descriptor_, &status) == 0) size_ = static_cast<std::uint64_t>(status.st_size);
@@ -146,12 +128,10 @@ bool LevelFile::refill() {
 void LevelFile::ensure_available(std::size_t count) {
   const auto available = static_cast<std::size_t>(end_ - next_);
   if (available >= count || at_end_) return;
-  // Keep the unread bytes, and the byte before them for unget().
-  const std::size_t keep_from = next_ > buffer_.data() ? 1 : 0;
-  const char* first_kept = next_ - keep_from;
-  consumed_ += static_cast<std::uint64_t>(first_kept - buffer_.data());
-  std::memmove(buffer_.data(), first_kept, available + keep_from);
-  next_ = buffer_.data() + keep_from;
+  // The unread bytes move to the front of the buffer, and the file fills the rest.
+  consumed_ += static_cast<std::uint64_t>(next_ - buffer_.data());
+  std::memmove(buffer_.data(), next_, available);
+  next_ = buffer_.data();
   end_ = next_ + available;
   char* const buffer_end = buffer_.data() + buffer_.size();
   while (static_cast<std::size_t>(end_ - next_) < count && !at_end_) {
@@ -186,12 +166,6 @@ std::uint64_t LevelFile::read_into(char* destination, std::uint64_t count) {
 std::uint64_t LevelFile::bytes_left() const {
   const std::uint64_t position = consumed_ + static_cast<std::uint64_t>(next_ - buffer_.data());
   return size_ > position ? size_ - position : 0;
-}
-
-void LevelFile::unget(int byte) {
-  if (byte < 0) return;
-  --next_;
-  if (byte == '\n') --line_;
 }
 
 LineEnd LevelFile::skip_line() {
@@ -258,3 +232,5 @@ NumberRead LevelFile::read_number(int& value) {
   value = static_cast<int>(signed_value);
   return NumberRead::number;
 }
+
+}  // namespace quadrivant

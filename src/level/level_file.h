@@ -7,8 +7,8 @@
 //   - reads in large blocks and parses straight from its buffer, so memory stays a fixed block
 //     plus what the caller keeps, and every read stops at the end of the file, so no file makes a
 //     reader wait for a byte that never comes;
-//   - names itself in messages with its control bytes escaped (see printable_path), so no path
-//     reaches the terminal as a control sequence.
+//   - names itself in messages with its control bytes escaped (see printable in base/text.h), so
+//     no path reaches the terminal as a control sequence.
 #pragma once
 
 #include <algorithm>
@@ -20,16 +20,14 @@
 #include <string_view>
 #include <vector>
 
-// Throws LoadError on standard output with the message "(;^_^) Oopsie! " + `text`; `text`
+namespace quadrivant {
+
+// Throws a Failure on standard output with the message "(;^_^) Oopsie! " + `text`; `text`
 // ends in "\n".
 [[noreturn]] void refuse_level_file(const std::string& text);
 
 // Prints `text` to `out`, the stream of loading reports; a null `out` reports nothing.
 void report(std::FILE* out, std::string_view text);
-
-// `path` as it may be shown on a terminal: every control byte (below 0x20, and 0x7F) written
-// visibly as \n, \r, \t or \xHH; every other byte as it is.
-std::string printable_path(std::string_view path);
 
 // How a line ended.
 enum class LineEnd {
@@ -58,7 +56,7 @@ struct WorldFile {
 
 class LevelFile {
  public:
-  // Opens `file`. Throws LoadError on standard error, before anything of the file is reported, with
+  // Opens `file`. Throws a Failure on standard error, before anything of the file is reported, with
   // "(;^_^) Oopsie! Unable to open file -> <path>\n" if it cannot be opened, or a message that
   // says what it is if it is no regular file.
   explicit LevelFile(const WorldFile& file);
@@ -82,9 +80,6 @@ class LevelFile {
     if (byte == '\n') ++line_;
     return byte;
   }
-
-  // Steps back by the one byte just returned by get(); the end of the file is not stepped over.
-  void unget(int byte);
 
   // Reads bytes up to and including the next newline, or to the end of the file.
   LineEnd skip_line();
@@ -165,3 +160,5 @@ class LevelFile {
   bool at_end_ = false;
   std::int64_t line_ = 1;
 };
+
+}  // namespace quadrivant

@@ -1,6 +1,6 @@
 // The three small per-level tables: room transitions, dialogues (problems and information
 // texts share one format) and obstructions. Each reader prints "Loading <path>\n" to `out` once
-// the file is open and throws LoadError on any fault. Relative paths are taken from the
+// the file is open and throws a Failure on any fault. Relative paths are taken from the
 // world's directory.
 #pragma once
 
@@ -10,6 +10,8 @@
 #include "level/level_file.h"
 
 #include "level/world.h"
+
+namespace quadrivant {
 
 std::vector<RoomTransition> read_room_transition_file(const WorldFile& world_file, std::FILE* out);
 
@@ -25,3 +27,5 @@ struct Dialogue {
 std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE* out);
 
 std::vector<Obstruction> read_obstruction_file(const WorldFile& world_file, std::FILE* out);
+
+}  // namespace quadrivant

@@ -2,10 +2,13 @@
 
 #include <new>
 
+#include "base/text.h"
 #include "level/content_file.h"
 #include "level/image_layer.h"
 #include "level/level_file.h"
 #include "level/level_tables.h"
+
+namespace quadrivant {
 
 namespace {
 
@@ -59,8 +62,8 @@ std::string read_path_line(LevelFile& file) {
 
 void check_layer_size(const Layer& layer, const std::string& path, const Level& level) {
   if (layer.width() == level.width && layer.height() == level.height) return;
-  refuse_level_file("The image " + printable_path(path) + " is " + std::to_string(layer.width()) +
-                    "x" + std::to_string(layer.height()) + " but its level's map is " +
+  refuse_level_file("The image " + printable(path) + " is " + std::to_string(layer.width()) + "x" +
+                    std::to_string(layer.height()) + " but its level's map is " +
                     std::to_string(level.width) + "x" + std::to_string(level.height) + "!\n");
 }
 
@@ -71,7 +74,7 @@ auto read_world_file(const std::string& path, Read read) {
   try {
     return read();
   } catch (const std::bad_alloc&) {
-    refuse_level_file("The file " + printable_path(path) + " is too large to load!\n");
+    refuse_level_file("The file " + printable(path) + " is too large to load!\n");
   }
 }
 
@@ -94,17 +97,19 @@ std::vector<Entry> converted(const std::vector<Dialogue>& entries, Convert conve
 }  // namespace
 
 Manifest read_manifest_file(const std::string& path, std::FILE* out) {
-  LevelFile file(path);
-  file.report_loading(out);
+  return read_world_file(path, [&] {
+    LevelFile file(path);
+    file.report_loading(out);
 
-  Manifest manifest;
-  manifest.levels = read_level_count(file);
-  // Paths are added as they are read: a level count the file does not hold reserves nothing.
-  manifest.paths.resize(group_count);
-  for (std::vector<std::string>& group : manifest.paths) {
-    for (int level = 0; level < manifest.levels; ++level) group.push_back(read_path_line(file));
-  }
-  return manifest;
+    Manifest manifest;
+    manifest.levels = read_level_count(file);
+    // Paths are added as they are read: a level count the file does not hold reserves nothing.
+    manifest.paths.resize(group_count);
+    for (std::vector<std::string>& group : manifest.paths) {
+      for (int level = 0; level < manifest.levels; ++level) group.push_back(read_path_line(file));
+    }
+    return manifest;
+  });
 }
 
 std::string manifest_path(const std::string& directory) {
@@ -113,7 +118,7 @@ std::string manifest_path(const std::string& directory) {
 
 World load_world(std::FILE* out, const std::string& directory) {
   const std::string path = manifest_path(directory);
-  const Manifest manifest = read_world_file(path, [&] { return read_manifest_file(path, out); });
+  const Manifest manifest = read_manifest_file(path, out);
   World world;
   for (int k = 0; k < manifest.levels; ++k) {
     Level& level = world.emplace_back();
@@ -134,13 +139,13 @@ void load_level_file(Level& level, const Manifest& manifest, int k, ManifestGrou
   };
   switch (group) {
     case group_fg_layer:
-      level.fg_layer = read(img_to_matrix);
+      level.fg_layer = read(read_image_layer);
       break;
     case group_bg_layer:
-      level.bg_layer = read(img_to_matrix);
+      level.bg_layer = read(read_image_layer);
       break;
     case group_collision_layer:
-      level.collision_layer = read(img_to_matrix);
+      level.collision_layer = read(read_image_layer);
       break;
     case group_content: {
       MapContent content = read(read_map_content_file);
@@ -174,3 +179,5 @@ void check_layer_sizes(const Level& level, const Manifest& manifest, int k) {
   check_layer_size(level.bg_layer, path(group_bg_layer), level);
   check_layer_size(level.collision_layer, path(group_collision_layer), level);
 }
+
+}  // namespace quadrivant

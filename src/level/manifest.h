@@ -8,6 +8,8 @@
 
 #include "level/world.h"
 
+namespace quadrivant {
+
 // The eight file groups of a level, in manifest (and loading) order.
 enum ManifestGroup {
   group_fg_layer,
@@ -22,7 +24,6 @@ enum ManifestGroup {
 };
 
 struct Manifest {
-  int groups = group_count;
   int levels = 0;
   std::vector<std::vector<std::string>> paths;  // [group][level]
 };
@@ -31,16 +32,17 @@ struct Manifest {
 // first character is '#' are comments, skipped whole; every other line after the level count is
 // a path of at most 98 characters, its newline dropped (a last line without one loses its last
 // character instead).
-// Throws LoadError on any fault (open failure on standard error, all others on standard output).
+// Throws a Failure on any fault (open failure on standard error, all others on standard output);
+// a manifest too large for memory is refused like any other fault.
 Manifest read_manifest_file(const std::string& path, std::FILE* out);
 
 // Reads file `group` of level `k` of `manifest` into its member of `level`, printing its report
-// to `out` (null: no reports). Relative paths are taken from `directory`. Throws LoadError on any
+// to `out` (null: no reports). Relative paths are taken from `directory`. Throws a Failure on any
 // fault; a file too large for memory is refused like any other fault.
 void load_level_file(Level& level, const Manifest& manifest, int k, ManifestGroup group,
                      std::FILE* out, const std::string& directory);
 
-// Throws LoadError naming the first of the level's three image layers whose size is not its
+// Throws a Failure naming the first of the level's three image layers whose size is not its
 // map's: the game reads all three at the content file's coordinates.
 void check_layer_sizes(const Level& level, const Manifest& manifest, int k);
 
@@ -53,8 +55,10 @@ std::string manifest_path(const std::string& directory);
 // Loads the world in `directory` (the working directory if empty; relative paths in the manifest
 // are taken from it): the manifest, then every file of level 0 in group order, then level 1, and
 // so on, printing each file's report, its path as the manifest writes it, to `out`. Throws
-// LoadError at the first fault; a file too large for memory is refused like any other fault. A
+// a Failure at the first fault; a file too large for memory is refused like any other fault. A
 // level's three image layers must have the size of its map: they are checked once its content
 // file has been read.
 // `out` may be null: nothing is reported then.
 World load_world(std::FILE* out, const std::string& directory = "");
+
+}  // namespace quadrivant

@@ -1,6 +1,8 @@
 #include "level/level_tables.h"
 #include "level/table_file.h"
 
+namespace quadrivant {
+
 std::vector<Obstruction> read_obstruction_file(const WorldFile& world_file, std::FILE* out) {
   LevelFile file(world_file);
   const int count = report_and_read_table_header(file, out);
@@ -12,3 +14,5 @@ std::vector<Obstruction> read_obstruction_file(const WorldFile& world_file, std:
   }
   return obstructions;
 }
+
+}  // namespace quadrivant

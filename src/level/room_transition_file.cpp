@@ -1,6 +1,8 @@
 #include "level/level_tables.h"
 #include "level/table_file.h"
 
+namespace quadrivant {
+
 std::vector<RoomTransition> read_room_transition_file(const WorldFile& world_file, std::FILE* out) {
   LevelFile file(world_file);
   const int count = report_and_read_table_header(file, out);
@@ -15,3 +17,5 @@ std::vector<RoomTransition> read_room_transition_file(const WorldFile& world_fil
   }
   return transitions;
 }
+
+}  // namespace quadrivant

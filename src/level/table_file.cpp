@@ -1,5 +1,7 @@
 #include "level/table_file.h"
 
+namespace quadrivant {
+
 namespace {
 
 [[noreturn]] void refuse_missing_header_line(const LevelFile& file) {
@@ -55,3 +57,5 @@ int read_last_entry_number(LevelFile& file, int entry, int count) {
   file.skip_line();  // a remark, or nothing; the file may end here
   return number;
 }
+
+}  // namespace quadrivant

@@ -1,5 +1,5 @@
 // The pieces the three level table formats (room transitions, dialogues, obstructions) share:
-// the header with the entry count, text lines and entry numbers. Each piece throws LoadError on
+// the header with the entry count, text lines and entry numbers. Each piece throws a Failure on
 // standard output when the file does not hold it.
 #pragma once
 
@@ -7,6 +7,8 @@
 #include <string>
 
 #include "level/level_file.h"
+
+namespace quadrivant {
 
 // The longest text a dialogue or obstruction line may hold, newline not counted.
 constexpr std::size_t longest_text_line = 708;
@@ -28,3 +30,5 @@ int read_entry_number(LevelFile& file, int entry, int count);
 
 // Reads a number after any whitespace and skips the rest of its line (a remark, or nothing).
 int read_last_entry_number(LevelFile& file, int entry, int count);
+
+}  // namespace quadrivant

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace quadrivant {
+
 namespace {
 
 bool fits_in_a_byte(int value) {
@@ -63,3 +65,11 @@ bool operator==(const Layer& a, const Layer& b) {
     return a.wide_ ? a.wide_cells_ == b.wide_cells_ : a.byte_cells_ == b.byte_cells_;
   return a.values() == b.values();
 }
+
+int problem_count(const World& world) {
+  int total = 0;
+  for (const Level& level : world) total += static_cast<int>(level.problems.size());
+  return total;
+}
+
+}  // namespace quadrivant

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+namespace quadrivant {
+
 // Storage for cells that are written once before they are read, so nothing zeroes them first
 // (a large world would otherwise be written twice).
 template <class T>
@@ -86,6 +88,13 @@ class Layer {
   std::vector<int> wide_cells_;  // once one does not
 };
 
+// A map cell: x from 0 at the left, y from 0 at the top.
+struct Cell {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Cell&, const Cell&) = default;
+};
+
 // Where a room transition leads: the player then stands on cell (x, y) of `level`.
 struct RoomTransition {
   int level = 0;
@@ -132,6 +141,7 @@ struct Level {
   std::vector<Obstruction> obstructions;    // entry k: cell code 49 - k
 
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+  bool contains(Cell cell) const { return contains(cell.x, cell.y); }
   // The character of cell (x, y), which must lie inside the map.
   char character(int x, int y) const {
     return content[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
@@ -150,3 +160,8 @@ inline constexpr int highest_colour = 255;
 
 // The levels in manifest order; the game starts on level 0.
 using World = std::vector<Level>;
+
+// The problems of every level together: what the gates' counts are measured against.
+int problem_count(const World& world);
+
+}  // namespace quadrivant

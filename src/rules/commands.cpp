@@ -2,6 +2,8 @@
 
 #include "rules/input_words.h"
 
+namespace quadrivant {
+
 namespace {
 
 const Direction* find_direction(std::string_view word) {
@@ -17,8 +19,8 @@ const Direction* find_direction(std::string_view word) {
 // above it is refused, never cut down).
 int step_count(const Direction& direction, std::string_view count) {
   if (!str_is_int(count)) return -1;
-  const long long steps = str_to_int(count);
-  return steps <= direction.maximum ? static_cast<int>(steps) : -1;
+  const std::optional<long long> steps = str_to_int(count);
+  return steps && *steps <= direction.maximum ? static_cast<int>(*steps) : -1;
 }
 
 Command one_word(const std::string& word) {
@@ -44,3 +46,5 @@ Command parse_command(std::string_view line) {
   if (input.token_count == 2) return two_words(input.tokens[0], input.tokens[1]);
   return {};
 }
+
+}  // namespace quadrivant

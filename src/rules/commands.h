@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+namespace quadrivant {
+
 // The most steps one command may take: the walking marker stays inside the viewport, at most 30
 // columns left or right of the centre and 10 rows above or below it. The help page shows them.
 inline constexpr int max_horizontal_steps = 30;
@@ -37,3 +39,5 @@ struct Command {
 // "quit" and "help" alone; a direction word and a count of digits only, not above the
 // direction's maximum (leading zeros allowed); anything else is unusable.
 Command parse_command(std::string_view line);
+
+}  // namespace quadrivant

@@ -1,9 +1,19 @@
 #include "rules/game_state.h"
 
+namespace quadrivant {
+
 GameState::GameState(const World& world) {
   for (const Level& level : world) {
-    solved.emplace_back(level.problems.size(), false);
+    solved_.emplace_back(level.problems.size(), false);
     unlocked.emplace_back(level.infos.size(), false);
     cleared.emplace_back(level.obstructions.size(), false);
   }
 }
+
+void GameState::mark_solved(std::size_t level, std::size_t k) {
+  if (solved_[level][k]) return;
+  solved_[level][k] = true;
+  ++solved_count_;
+}
+
+}  // namespace quadrivant

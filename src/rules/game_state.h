@@ -3,34 +3,48 @@
 // nothing solved.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "level/world.h"
 
-// A map cell: x from 0 at the left, y from 0 at the top.
-struct Cell {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const Cell&, const Cell&) = default;
-};
+namespace quadrivant {
 
 // Where every game starts: this cell of level 0.
 inline constexpr Cell start_cell{19, 13};
 
-struct GameState {
+class GameState {
+ public:
   // A fresh game on `world`: level 0, the start cell, nothing solved, unlocked or cleared.
   explicit GameState(const World& world);
 
   int current_level = 0;
   Cell player = start_cell;  // the cell the player stands on, of the current level
-  int solved_count = 0;      // problems solved over all levels
   bool running = true;       // cleared by quit, by the end of input and by the finish
 
-  // Progress flags, [level][entry], only ever set: a problem solved, an information entry
-  // unlocked, an obstruction cleared (by the information entry of the same index).
-  std::vector<std::vector<bool>> solved;
+  // Progress flags, [level][entry], only ever set: an information entry unlocked, an obstruction
+  // cleared (by the information entry of the same index).
   std::vector<std::vector<bool>> unlocked;
   std::vector<std::vector<bool>> cleared;
 
+  // Whether problem `k` of `level` has been solved.
+  bool is_solved(std::size_t level, std::size_t k) const { return solved_[level][k]; }
+  // Marks problem `k` of `level` solved. The count of problems solved is kept with the flags, so
+  // a problem counts once however often it is marked.
+  void mark_solved(std::size_t level, std::size_t k);
+  // The problems solved over all levels.
+  int solved_count() const { return solved_count_; }
+
   friend bool operator==(const GameState&, const GameState&) = default;
+
+ private:
+  std::vector<std::vector<bool>> solved_;  // [level][problem]
+  int solved_count_ = 0;
 };
+
+// The level the player is on.
+inline const Level& current_level_of(const World& world, const GameState& state) {
+  return world[static_cast<std::size_t>(state.current_level)];
+}
+
+}  // namespace quadrivant

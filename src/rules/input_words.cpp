@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+namespace quadrivant {
+
 void make_input_data(InputData& input, std::string_view line) {
   const std::size_t first_blank = line.find(' ');
   if (first_blank == std::string_view::npos) {
@@ -20,10 +22,6 @@ void make_input_data(InputData& input, std::string_view line) {
   input.tokens[1] = rest;
 }
 
-int stringlen(std::string_view text) {
-  return static_cast<int>(text.size());
-}
-
 int str_compare(std::string_view a, std::string_view b) {
   return a == b ? 1 : 0;
 }
@@ -34,8 +32,11 @@ int str_is_int(std::string_view text) {
   return !text.empty() && all_digits ? 1 : 0;
 }
 
-long long str_to_int(std::string_view digits) {
+std::optional<long long> str_to_int(std::string_view digits) {
   long long value = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || stop != digits.data() + digits.size()) return std::nullopt;
   return value;
 }
+
+}  // namespace quadrivant

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+
+namespace quadrivant {
 
 // How many characters one read takes at the most; the 12th byte of the buffer holds the NUL.
 inline constexpr int line_capacity = 11;
@@ -20,15 +23,14 @@ struct InputData {
 // Splits `line` at blanks (only the blank, code 32, separates words).
 void make_input_data(InputData& input, std::string_view line);
 
-// Number of characters in `text`.
-int stringlen(std::string_view text);
-
 // 1 if both strings hold the same characters (case counts), else 0.
 int str_compare(std::string_view a, std::string_view b);
 
 // 1 if `text` is non-empty and every character is a decimal digit, else 0.
 int str_is_int(std::string_view text);
 
-// The exact value of a string of decimal digits (callers check str_is_int first). Wide enough
-// for the 11 digits a full line can hold.
-long long str_to_int(std::string_view digits);
+// The exact value of a string of decimal digits (callers check str_is_int first), wide enough for
+// the 11 digits a full line can hold; nothing when the digits are too many for a long long.
+std::optional<long long> str_to_int(std::string_view digits);
+
+}  // namespace quadrivant

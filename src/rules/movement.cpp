@@ -2,24 +2,20 @@
 
 #include "level/cell_codes.h"
 
-namespace {
+namespace quadrivant {
 
-// What a scan meets beyond the collision layer's edge: a cell that always blocks.
-constexpr int beyond_the_edge = obstacle_code;
-
-int code_at(const Layer& layer, Cell cell) {
-  return layer.contains(cell.x, cell.y) ? layer.at(cell.x, cell.y) : beyond_the_edge;
+int code_at(const Level& level, Cell cell) {
+  return level.contains(cell) ? level.collision_layer.at(cell.x, cell.y) : obstacle_code;
 }
 
-}  // namespace
-
-bool is_passable(const GameState& state, int code) {
+bool is_passable(int code, const std::vector<bool>& cleared) {
   switch (cell_kind(code)) {
     case CellKind::free_ground:
       return true;
-    case CellKind::obstruction:
-      return state.cleared[static_cast<std::size_t>(state.current_level)]
-                          [static_cast<std::size_t>(entry_index(code))];
+    case CellKind::obstruction: {
+      const auto k = static_cast<std::size_t>(entry_index(code));
+      return k < cleared.size() && cleared[k];
+    }
     default:
       return false;
   }
@@ -30,12 +26,15 @@ Cell walked(Cell from, const Direction& direction, int steps) {
 }
 
 Scan scan_path(const World& world, const GameState& state, const Direction& direction, int steps) {
-  const Layer& codes = world[static_cast<std::size_t>(state.current_level)].collision_layer;
+  const Level& level = current_level_of(world, state);
+  const std::vector<bool>& cleared = state.cleared[static_cast<std::size_t>(state.current_level)];
   Scan scan;
   for (int i = 1; i <= steps; ++i) {
-    scan.code = code_at(codes, walked(state.player, direction, i));
-    if (!is_passable(state, scan.code)) return scan;
+    scan.code = code_at(level, walked(state.player, direction, i));
+    if (!is_passable(scan.code, cleared)) return scan;
     scan.steps = i;
   }
   return scan;
 }
+
+}  // namespace quadrivant

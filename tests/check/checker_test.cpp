@@ -8,6 +8,8 @@
 #include "support/run_program.h"
 #include "support/test_world.h"
 
+namespace quadrivant {
+
 std::string game_directory() {
   return std::string(QUADRIVANT_SOURCE_DIR) + "/game";
 }
@@ -68,12 +70,12 @@ struct Case {
 };
 
 TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
-  const std::string codes0 = "level0/collision.pgm: cell ";
+  const std::string codes0 = "level0/codes.pgm: cell ";
   const std::vector<Case> cases = {
       {[](World& w) { w[0].problems[0].answer = -3; },
        {"level0/problems.txt: problem 0: error: its answer -3 cannot be typed: a player types "
         "digits only",
-        "level1/collision.pgm: cell (13, 10): error: the finish can never be walked into",
+        "level1/codes.pgm: cell (13, 10): error: the finish can never be walked into",
         codes0 + "(30, 1): warning: the gate of obstruction 0 never opens: its information "
                  "entry needs 1 problem, but only 0 can be solved"}},
       {[](World& w) { w[0].codes[13][19] = 255; },
@@ -93,10 +95,10 @@ TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
          for (int y = 9; y <= 11; ++y) w[1].codes[y][12] = w[1].codes[y][14] = 255;
          w[1].codes[9][13] = w[1].codes[11][13] = 255;
        },
-       {"level1/collision.pgm: cell (13, 10): error: the finish can never be walked into, given "
+       {"level1/codes.pgm: cell (13, 10): error: the finish can never be walked into, given "
         "every gate that can be opened"}},
       {[](World& w) { w[0].infos[0].required = 2; },
-       {"level1/collision.pgm: cell (13, 10): error: the finish can never be walked into",
+       {"level1/codes.pgm: cell (13, 10): error: the finish can never be walked into",
         "level0/infos.txt: information entry 0: warning: needs 2 problems solved, but the world "
         "holds only 1",
         codes0 + "(30, 1): warning: the gate of obstruction 0 never opens: its information "
@@ -125,6 +127,69 @@ TEST(Checker, NamesEveryKindOfFaultAPlayerWouldMeet) {
     change(world);
     const Checked checked = check(world);
     EXPECT_EQ(checked.exit_status, 1) << checked.output;
+    std::size_t at = 0;
+    for (const std::string& finding : findings) {
+      const std::size_t found = checked.output.find(finding, at);
+      EXPECT_NE(found, std::string::npos) << "missing: " << finding << "\nin:\n" << checked.output;
+      if (found != std::string::npos) at = found;
+    }
+  }
+}
+
+// Every entry of every table is judged, whether a cell uses it or not, and whether a cell code
+// can name it at all: never a crash, never a finding about a cell that holds something else.
+TEST(Checker, JudgesEveryTableEntryWhateverTheCellsUse) {
+  const auto many = [](std::size_t count, auto entry) {
+    std::vector<decltype(entry)> entries(count, entry);
+    return entries;
+  };
+  const std::vector<Case> cases = {
+      {[](World& w) {
+         w[0].transitions.push_back({7, -3, 500});
+       },
+       {"level0/transitions.txt: room transition 1: warning: leads to level 7, but the world has "
+        "only levels 0 to 1",
+        "level0/transitions.txt: room transition 1: warning: no cell uses it (code 51)"}},
+      {[](World& w) {
+         w[1].transitions.push_back({0, 500, 500});
+       },
+       {"level1/transitions.txt: room transition 0: warning: leads to cell (500, 500) of level 0, "
+        "outside its 69x23 map"}},
+      {[&](World& w) { w[0].obstructions = many(51, Obstruction{"A gate."}); },
+       {"level0/obstructions.txt: obstruction 49: warning: no cell can use it: the cell codes "
+        "name at most 49 obstructions",
+        "level0/obstructions.txt: obstruction 50: warning: no cell can use it"}},
+      {[&](World& w) {
+         w[0].infos.resize(57, Information{"Locked.", "Open.", 0});
+         w[0].obstructions = many(57, Obstruction{"A gate."});
+       },
+       {"level0/infos.txt: information entry 54: warning: no cell can use it: the cell codes name "
+        "at most 54 information entries",
+        "level0/infos.txt: information entry 56: warning: no cell can use it",
+        "level0/obstructions.txt: obstruction 54: warning: no cell can use it: the cell codes "
+        "name at most 49 obstructions"}},
+      {[&](World& w) {
+         w[0].problems.resize(157, Problem{"Why?", "Because.", 1});
+       },
+       {"level0/problems.txt: problem 100: warning: no cell can use it: the cell codes name at "
+        "most 100 problems",
+        "level0/problems.txt: problem 156: warning: no cell can use it"}},
+      {[&](World& w) {
+         w[0].transitions.resize(207, RoomTransition{1, 10, 10});
+       },
+       {"level0/transitions.txt: room transition 50: warning: no cell can use it: the cell codes "
+        "name at most 50 room transitions",
+        "level0/transitions.txt: room transition 206: warning: no cell can use it"}},
+  };
+  for (const auto& [change, findings] : cases) {
+    World world = sound_world();
+    change(world);
+    const Checked checked = check(world);
+    EXPECT_EQ(checked.exit_status, 1) << checked.output;
+    EXPECT_EQ(checked.output.find(": error: "), std::string::npos) << checked.output;
+    // No finding is about a cell of free ground or of the walls: those hold no entry.
+    EXPECT_EQ(checked.output.find("cell (1, 1)"), std::string::npos) << checked.output;
+    EXPECT_EQ(checked.output.find("cell (0, 0)"), std::string::npos) << checked.output;
     std::size_t at = 0;
     for (const std::string& finding : findings) {
       const std::size_t found = checked.output.find(finding, at);
@@ -169,3 +234,5 @@ TEST(Checker, WarningsFailUnlessWarningsAreOkAndUsageErrorsAreTwo) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

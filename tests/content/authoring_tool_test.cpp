@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "panel_fit.h"
+#include "author/panel_fit.h"
 #include "shipped_game.h"
 #include "support/run_program.h"
+
+namespace quadrivant {
 
 namespace fs = std::filesystem;
 
@@ -91,6 +93,9 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
        "arithmetic.level:", "cell (5, 5): '@' is neither in the legend nor a marker"},
       {"music.level", "gate x look = key k", "gate x look = key F",
        "music.level:", "the key 'F' is not an information marker of this level"},
+      // A key that no marker of the level declares at all.
+      {"music.level", "gate x look = key k", "gate x look = key %",
+       "music.level:", "the key '%' is not an information marker of this level"},
       {"hub.level", "..P............@..", "..P...........@...",
        "hub.level:", "the start must stand on cell (19, 13)"},
       // The route is played with the game's rules: the finish ends the game, nothing else does.
@@ -111,6 +116,19 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
     EXPECT_TRUE(run.ends_with(": " + what + "\n")) << run;
     fs::remove_all(scratch);
   }
+}
+
+// A summary that cannot be written is a failure like any other, said on standard error.
+TEST(AuthoringTool, FailsWhenItsSummaryCannotBeWritten) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+  const std::string scratch = make_temporary_directory();
+  const ProgramRun run =
+      run_program(QUADRIVANT_AUTHOR, {game_directory() + "/source", scratch + "/out"}, scratch, "",
+                  120, OutputTarget::full_device);
+  EXPECT_EQ(run.exit_status, 1);
+  EXPECT_EQ(run.standard_error,
+            "quadrivant_author: Unable to write to standard output -> No space left on device\n");
+  fs::remove_all(scratch);
 }
 
 TEST(PanelFit, EveryWayATextCanMissItsPanel) {
@@ -135,3 +153,5 @@ TEST(PanelFit, EveryWayATextCanMissItsPanel) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -2,6 +2,8 @@
 
 #include "level/manifest.h"
 
+namespace quadrivant {
+
 std::string game_directory() {
   return std::string(QUADRIVANT_SOURCE_DIR) + "/game";
 }
@@ -10,8 +12,4 @@ World load_shipped_world() {
   return load_world(nullptr, game_directory());
 }
 
-int problem_count(const World& world) {
-  int total = 0;
-  for (const Level& level : world) total += static_cast<int>(level.problems.size());
-  return total;
-}
+}  // namespace quadrivant

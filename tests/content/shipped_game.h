@@ -6,11 +6,12 @@
 
 #include "level/world.h"
 
+namespace quadrivant {
+
 // game/ in the source tree: the working directory of `make play`.
 std::string game_directory();
 
 // The shipped world, loaded with the game's own loaders from game/, without reports.
 World load_shipped_world();
 
-// The number of problems over all levels.
-int problem_count(const World& world);
+}  // namespace quadrivant

@@ -8,10 +8,12 @@
 
 #include "level/cell_codes.h"
 #include "rules/game_state.h"
-#include "screen/panels.h"
+#include "screen/panels/panels.h"
 #include "shipped_game.h"
 #include "support/fake_console.h"
 #include "support/terminal_screen.h"
+
+namespace quadrivant {
 
 namespace {
 
@@ -47,7 +49,7 @@ TEST(ShippedWorld, KeepsThePromisesOfItsDesign) {
 // author wrote between tabs: a row that ran over, was split or was cut would differ.
 void expect_shown_as_written(const std::string& text, const std::string& what) {
   FakeConsole fake;
-  fill_panel_text(fake.console(), text, 1);
+  fill_panel_text(fake.console(), text);
   std::fflush(fake.console().out);
   TerminalScreen screen;
   screen.feed(fake.output());
@@ -80,3 +82,5 @@ TEST(ShippedWorld, EveryTextShowsInItsPanelExactlyAsWritten) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -10,6 +10,8 @@
 #include "support/terminal_screen.h"
 #include "support/tmux_terminal.h"
 
+namespace quadrivant {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -94,3 +96,5 @@ TEST(TerminalPlay, OpeningOfTheShippedAdventureUnderTmux) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -8,6 +8,8 @@
 #include "shipped_game.h"
 #include "support/run_program.h"
 
+namespace quadrivant {
+
 namespace {
 
 // The first line of the solved panel's teal paint: drawn once for every right answer.
@@ -79,3 +81,5 @@ TEST(Walkthrough, WinsWithJustEnoughProblemsSolvedAndNotWithOneFewer) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -2,7 +2,7 @@
 // showing the solved text or the WRONG banner, the level change and the winning page. The rules
 // behind them are tested in tests/rules; the progress they leave is played through in the
 // whole-game test.
-#include "game/events.h"
+#include "game/cell_event_screens.h"
 
 #include <climits>
 #include <memory>
@@ -11,16 +11,18 @@
 
 #include "level/cell_codes.h"
 #include "play_checks.h"
-#include "screen/frame.h"
-#include "screen/viewport.h"
+#include "screen/picture/frame.h"
+#include "screen/picture/viewport.h"
 #include "support/recording_clock.h"
 #include "support/screen_checks.h"
+
+namespace quadrivant {
 
 namespace {
 
 // Every code from 0 to 255, touched by the player on (24, 11) of a level whose tables hold every
 // entry a code can name, in a fresh game.
-TEST(HandleCollision, EachCodeShowsWhatItsRuleDecides) {
+TEST(PlayCellEvent, EachCodeShowsWhatItsRuleDecides) {
   const World world = make_world({level_with_every_entry(), walled_level(100, 40)});
   for (int code = 0; code <= 255; ++code) {
     SCOPED_TRACE("code " + std::to_string(code));
@@ -28,7 +30,7 @@ TEST(HandleCollision, EachCodeShowsWhatItsRuleDecides) {
     state.player = {24, 11};
     FakeConsole fake("\n");
     clear_recorded_waits();
-    handle_collision(fake.console(), world, state, code);
+    play_cell_event(fake.console(), world, state, code);
 
     // The waits; a telling text (row, column, text) once a line is asked for; where the player
     // stands afterwards.
@@ -80,7 +82,7 @@ class ProblemPanel : public testing::Test {
     TestLevel level = walled_level(100, 40);
     level.problems = {{"What is 3 + 4?", "Seven, of course.", 7},
                       {"The biggest number?", "The second one.", INT_MAX}};
-    world_ = make_world({level});
+    world_ = make_world({level, level_with_every_entry()});
   }
 
   // Walks into problem `problem` of a fresh game with `input` typed and checks what the answer
@@ -90,18 +92,18 @@ class ProblemPanel : public testing::Test {
     fake_ = std::make_unique<FakeConsole>(input);
     GameState state(world_);
     state.player = player_of(view_);
-    state.solved_count = 5;
-    generate_border(fake_->console());
+    for (std::size_t k = 0; k < 5; ++k) state.mark_solved(1, k);
+    draw_frame(fake_->console());
     draw_map(fake_->console(), world_[0], view_);
     draw_player(fake_->console(), 0, 0);
-    reset_console(fake_->console());
+    draw_prompt(fake_->console());
     screen_.feed(fake_->output());
     fake_->clear_output();
     clear_recorded_waits();
-    handle_collision(fake_->console(), world_, state, problem_code(problem));
-    EXPECT_EQ(state.solved[0],
-              (problem == 0 ? std::vector{right, false} : std::vector{false, right}));
-    EXPECT_EQ(state.solved_count, right ? 6 : 5);
+    play_cell_event(fake_->console(), world_, state, problem_code(problem));
+    EXPECT_EQ(std::pair(state.is_solved(0, 0), state.is_solved(0, 1)),
+              (problem == 0 ? std::pair(right, false) : std::pair(false, right)));
+    EXPECT_EQ(state.solved_count(), right ? 6 : 5);
     // Rise and fall, or rise and the WRONG banner.
     EXPECT_EQ(recorded_waits(), right ? info_panel_waits : wrong_answer_waits);
     EXPECT_EQ(fake_->remaining_input(), left_in_input);
@@ -169,3 +171,5 @@ TEST_F(ProblemPanel, WrongAnswerBlinksTheBannerThreeTimesAndLeavesThePanelOpen) 
 }
 
 }  // namespace
+
+}  // namespace quadrivant

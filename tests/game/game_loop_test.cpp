@@ -9,6 +9,8 @@
 #include "play_checks.h"
 #include "support/recording_clock.h"
 
+namespace quadrivant {
+
 namespace {
 
 TEST(PlayGame, EveryTurnShowsTheMapWhereTheLastCommandLeftIt) {
@@ -66,3 +68,5 @@ TEST(PlayGame, EveryTurnShowsTheMapWhereTheLastCommandLeftIt) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

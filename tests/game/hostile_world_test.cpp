@@ -8,6 +8,8 @@
 #include "play_checks.h"
 #include "support/run_program.h"
 
+namespace quadrivant {
+
 namespace {
 
 // A directory name that would retitle the window, ask the terminal to type a reply and switch
@@ -57,7 +59,10 @@ std::string write_hostile_world(const std::string& name, const std::string& row_
   write_file(directory + "/manifest.txt", manifest);
   const std::string content_path = directory + "/" + name + "/content.txt";
   std::string content = read_file(content_path);
-  const std::size_t row_12 = content.find("(entries follow)\n") + 17 + 12 * 70;
+  // The map rows follow the content file's three header lines.
+  std::size_t rows_start = 0;
+  for (int line = 0; line < 3; ++line) rows_start = content.find('\n', rows_start) + 1;
+  const std::size_t row_12 = rows_start + 12 * 70;
   content.replace(row_12, row_bytes.size(), row_bytes);
   write_file(content_path, content);
   return directory;
@@ -107,3 +112,5 @@ TEST(HostileWorld, RefusalsNameHostilePathsEscapedOnOneLine) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -1,14 +1,16 @@
 // The load-time check refuses level data that would break the game in play, with one message
 // naming the level, the cell and the code, and accepts data that merely looks odd.
-#include "level/level_check.h"
+#include "level/unplayable_cells.h"
 
 #include <functional>
 #include <tuple>
 
 #include <gtest/gtest.h>
 
-#include "level/load_error.h"
+#include "base/failure.h"
 #include "support/test_world.h"
+
+namespace quadrivant {
 
 namespace {
 
@@ -80,9 +82,9 @@ TEST(CheckLevelData, RefusesTheFirstCellTheGameCouldNotPlay) {
     change(levels);
     std::string message;
     try {
-      check_level_data(make_world(levels));
-    } catch (const LoadError& error) {
-      EXPECT_EQ(error.stream(), MessageStream::standard_output) << error.what();
+      refuse_unplayable_world(make_world(levels));
+    } catch (const Failure& error) {
+      EXPECT_EQ(error.stream(), Stream::standard_output) << error.what();
       message = error.what();
     }
     EXPECT_EQ(message, refusal.empty() ? "" : "(;^_^) Oopsie! Level " + refusal + "!\n");
@@ -108,11 +110,13 @@ TEST(CheckLevelData, RefusesAColourTheTerminalCannotShow) {
     world[0].bg_layer.set(4, 7, background);
     std::string message;
     try {
-      check_level_data(world);
-    } catch (const LoadError& error) {
+      refuse_unplayable_world(world);
+    } catch (const Failure& error) {
       message = error.what();
     }
     EXPECT_EQ(message,
               refusal.empty() ? "" : "(;^_^) Oopsie! Level 0, cell (4, 7): " + refusal + "!\n");
   }
 }
+
+}  // namespace quadrivant

@@ -1,5 +1,7 @@
 #include "play_checks.h"
 
+namespace quadrivant {
+
 void show(TerminalScreen& screen, const FakeConsole& fake, int line_read) {
   const std::size_t count =
       line_read < 0 ? fake.flushes().size() : fake.flushes_at_line_reads().at(line_read);
@@ -28,3 +30,5 @@ Waits joined(std::initializer_list<Waits> parts) {
   for (const Waits& part : parts) list.insert(list.end(), part.begin(), part.end());
   return list;
 }
+
+}  // namespace quadrivant

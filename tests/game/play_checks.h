@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "screen/viewport.h"
+#include "screen/picture/viewport.h"
 #include "support/fake_console.h"
 #include "support/terminal_screen.h"
 #include "support/test_world.h"
+
+namespace quadrivant {
 
 // Feeds `screen` what the terminal showed when the game began to read line `line_read` (counted
 // from 0), or everything flushed for -1.
@@ -33,3 +35,5 @@ inline const Waits title_waits(7, 500), goodbye_waits(3, 500), blink_waits(4, 10
 inline const Waits info_panel_waits(22, 100);  // rise, then fall
 inline const Waits wrong_answer_waits = joined({Waits(11, 100), Waits(6, 200)});
 inline const Waits fade_and_reveal_waits = joined({Waits(35, 20), Waits(12, 70)});
+
+}  // namespace quadrivant

@@ -1,10 +1,12 @@
 // The walking animation: the marker walks, then the map scrolls under it.
-#include "screen/walking.h"
+#include "screen/picture/walking.h"
 
 #include <gtest/gtest.h>
 
 #include "play_checks.h"
 #include "support/recording_clock.h"
+
+namespace quadrivant {
 
 namespace {
 
@@ -40,3 +42,5 @@ TEST(MovePlayer, MarkerWalksOverTheStillMapThenTheMapScrollsUnderIt) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

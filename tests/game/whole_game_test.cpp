@@ -7,6 +7,8 @@
 #include "play_checks.h"
 #include "support/run_program.h"
 
+namespace quadrivant {
+
 namespace {
 
 ProgramRun play_world(const std::vector<TestLevel>& levels, const std::string& input) {
@@ -104,3 +106,5 @@ TEST(WholeGame, GameEndsWithStatusZeroOnQuitOrEndOfInputAndOneOnARefusedWorld) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

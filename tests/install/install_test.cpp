@@ -8,6 +8,8 @@
 #include "support/run_program.h"
 #include "support/test_world.h"
 
+namespace quadrivant {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -141,3 +143,5 @@ TEST(Install, StagesUnderDestdir) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -4,6 +4,8 @@
 
 #include "level/load_test_support.h"
 
+namespace quadrivant {
+
 namespace {
 
 using ContentFile = LoadTest;
@@ -46,25 +48,25 @@ TEST_F(ContentFile, AcceptedFiles) {
 
 TEST_F(ContentFile, RefusedFilesAreReportedOnTheirLoadingLine) {
   const std::string at_69x23 = "Map dimensions: 69x23\n";
-  const std::string missing = oopsie("A line is missing from the content file!");
-  const std::string too_small = oopsie("Minimum map dimensions should be 69x23");
+  const std::string missing = refused("A line is missing from the content file!");
+  const std::string too_small = refused("Minimum map dimensions should be 69x23");
   const std::string short_header =
-      oopsie("The header of the content file " + path() + " ends before its map rows!");
+      refused("The header of the content file " + path() + " ends before its map rows!");
   Cases cases = {
       {content_file("68 23", map_rows(68, 23)), too_small},
       {content_file("69 22", map_rows(69, 22)), too_small},
       {"title\n69", short_header},
       {"title\n69 23\nignored line without newline", short_header},
       {"title\nwide 23\nignored\n",
-       oopsie("The map width in the content file " + path() + " is not a number!")},
+       refused("The map width in the content file " + path() + " is not a number!")},
       {"title\n69x23\nignored\n",
-       oopsie("The map height in the content file " + path() + " is not a number!")},
+       refused("The map height in the content file " + path() + " is not a number!")},
       {content_file("69 23", map_rows(69, 22)), at_69x23 + missing},
       // Nothing is reserved for the promised rows: the sanitizer build would fail on the attempt.
       {content_file("69 2147483647", map_rows(69, 23)),
        "Map dimensions: 69x2147483647\n" + missing},
       {content_file("2147483647 23", map_rows(69, 23)),
-       "Map dimensions: 2147483647x23\n" + oopsie("Line 1 has too few chars!")},
+       "Map dimensions: 2147483647x23\n" + refused("Line 1 has too few chars!")},
   };
   // Each row fault is reported for the map row it stands in; the last row may end the file.
   const std::vector<std::tuple<std::string, std::string, std::vector<int>>> row_faults = {
@@ -83,10 +85,12 @@ TEST_F(ContentFile, RefusedFilesAreReportedOnTheirLoadingLine) {
       contents.replace(contents.find(std::string(69, 'a' + number - 1)), 70, row);
       std::string text = message;
       cases.push_back(
-          {contents, at_69x23 + oopsie(text.replace(text.find("%i"), 2, std::to_string(number)))});
+          {contents, at_69x23 + refused(text.replace(text.find("%i"), 2, std::to_string(number)))});
     }
   }
   expect_shown(read_map_content_file, cases, "Loading " + path() + "  |  ");
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -12,6 +12,8 @@
 #include "level/load_test_support.h"
 #include "level/manifest.h"
 
+namespace quadrivant {
+
 namespace {
 
 using HostileFiles = LoadTest;
@@ -22,17 +24,17 @@ TEST_F(HostileFiles, OnlyRegularFilesAreReadAndOthersAreRefusedAtOnce) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {path("pipe"), "a FIFO"}, {path("folder"), "a directory"}, {"/dev/zero", "a device"}};
   for (const auto& [file, kind] : cases) {
-    EXPECT_EQ(shown([&](std::FILE* out) { img_to_matrix(file, out); }),
-              "stderr: " + oopsie("Only regular files are read: " + file + " is " + kind + "!"));
+    EXPECT_EQ(shown([&](std::FILE* out) { read_image_layer(file, out); }),
+              "stderr: " + refused("Only regular files are read: " + file + " is " + kind + "!"));
     EXPECT_EQ(shown([&](std::FILE* out) { read_dialogue_file(file, out); }),
-              "stderr: " + oopsie("Only regular files are read: " + file + " is " + kind + "!"));
+              "stderr: " + refused("Only regular files are read: " + file + " is " + kind + "!"));
   }
   // The world's own manifest too.
   std::filesystem::create_directory(path("world"));
   std::filesystem::create_directory(path("world/manifest.txt"));
   EXPECT_EQ(shown([&](std::FILE* out) { load_world(out, path("world")); }),
-            "stderr: " + oopsie("Only regular files are read: " + path("world/manifest.txt") +
-                                " is a directory!"));
+            "stderr: " + refused("Only regular files are read: " + path("world/manifest.txt") +
+                                 " is a directory!"));
 }
 
 TEST_F(HostileFiles, RawRasterReadsOnlyItsOwnBytes) {
@@ -41,7 +43,7 @@ TEST_F(HostileFiles, RawRasterReadsOnlyItsOwnBytes) {
   ASSERT_EQ(truncate(path().c_str(), off_t{1} << 30), 0);
   const auto started = std::chrono::steady_clock::now();
   Layer cells;
-  shown([&](std::FILE* out) { cells = img_to_matrix(path(), out); });
+  shown([&](std::FILE* out) { cells = read_image_layer(path(), out); });
   EXPECT_EQ(cells, layer_of({{1, 2}, {3, 4}}));
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
 }
@@ -55,15 +57,17 @@ TEST_F(HostileFiles, HeaderCommentsStandWhereverNetpbmAllowsThem) {
       {"P2\n1 1\n255\n" + std::string(100000, '0') + "42\n", {{42}}},
   };
   for (const auto& [contents, expected] : cases) {
-    EXPECT_EQ(load(img_to_matrix, contents), layer_of(expected)) << contents.substr(0, 40);
+    EXPECT_EQ(load(read_image_layer, contents), layer_of(expected)) << contents.substr(0, 40);
   }
-  const Cases refused = {
+  const Cases refusals = {
       {"P2\n2 1\n# a comment that never ends",
-       oopsie("The image " + path() + " ends inside its comment on line 3!")},
+       refused("The image " + path() + " ends inside its comment on line 3!")},
       {"P2\n1 1\n255\n" + std::string(100000, '0') + "4294967296\n",
-       oopsie("A value on line 4 of the image " + path() + " is not a number!")},
+       refused("A value on line 4 of the image " + path() + " is not a number!")},
   };
-  expect_shown(img_to_matrix, refused, loading());
+  expect_shown(read_image_layer, refusals, loading());
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -4,6 +4,8 @@
 
 #include "level/load_test_support.h"
 
+namespace quadrivant {
+
 namespace {
 
 using ImageLayer = LoadTest;
@@ -20,7 +22,7 @@ TEST_F(ImageLayer, ReadsFilesWrittenByNetpbmInAllFourFormats) {
   for (const std::string name : {"grey_netpbm_plain.pgm", "grey_netpbm_raw.pgm",
                                  "colour_netpbm_plain.ppm", "colour_netpbm_raw.ppm"}) {
     Layer cells;
-    EXPECT_EQ(shown([&](std::FILE* out) { cells = img_to_matrix(fixtures + name, out); }),
+    EXPECT_EQ(shown([&](std::FILE* out) { cells = read_image_layer(fixtures + name, out); }),
               "Loading " + fixtures + name + "\n");
     EXPECT_EQ(cells, name[0] == 'g' ? grey : colour) << name;
   }
@@ -48,24 +50,24 @@ TEST_F(ImageLayer, AcceptedImages) {
       {"P6\n3 2\n255\n" + std::string(18, '\x01'), CodeGrid(2, {16, 16, 16})},
   };
   for (const auto& [contents, expected] : cases) {
-    EXPECT_EQ(load(img_to_matrix, contents), layer_of(expected)) << contents;
+    EXPECT_EQ(load(read_image_layer, contents), layer_of(expected)) << contents;
   }
 }
 
 TEST_F(ImageLayer, RefusedImagesAreReportedAfterTheirLoadingLine) {
   const auto about = [&](const std::string& what, const std::string& fault) {
-    return oopsie(what + path() + fault);
+    return refused(what + path() + fault);
   };
-  const std::string magic = oopsie(
+  const std::string magic = refused(
       "Only 'P2'-(PGM ASCII), 'P3'-(PPM ASCII), 'P5'-(PGM RAW), and 'P6'-(PPM RAW) magic numbers "
       "accepted!");
   const std::string width = about("The width of the image ", " is not a positive number!");
   const std::string short_3x2 =
       about("The image ", " holds fewer samples than its 3x2 pixels need!");
   const Cases cases = {
-      {"p2\n1 1\n255\n0\n", oopsie("PGM/PPM files need to start with a 'P'!")},
+      {"p2\n1 1\n255\n0\n", refused("PGM/PPM files need to start with a 'P'!")},
       {"P4\n1 1\n255\n0\n", magic},
-      {"P2\n1 1\n256\n0\n", oopsie("Only 8 bit values accepted. Maxval is not less than 256!")},
+      {"P2\n1 1\n256\n0\n", refused("Only 8 bit values accepted. Maxval is not less than 256!")},
       {"P2", about("The image ", " ends on its magic line!")},
       {"P2\n# one\n# two, without its newline",
        about("The image ", " ends inside its comment on line 3!")},
@@ -84,7 +86,9 @@ TEST_F(ImageLayer, RefusedImagesAreReportedAfterTheirLoadingLine) {
       {"P2\n# made by hand\n2 1\n255\n1\n# late comment\n2\n",
        about("A value on line 6 of the image ", " is not a number!")},
   };
-  expect_shown(img_to_matrix, cases, loading());
+  expect_shown(read_image_layer, cases, loading());
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -8,6 +8,8 @@
 #include "level/load_test_support.h"
 #include "level/manifest.h"
 
+namespace quadrivant {
+
 namespace {
 
 using LevelTables = LoadTest;
@@ -47,8 +49,8 @@ TEST_F(LevelTables, AcceptedTablesKeepEveryEntryAsWritten) {
 }
 
 TEST_F(LevelTables, RefusedTablesAreReportedAfterTheirLoadingLine) {
-  const std::string after_one = oopsie("The file " + path() + " ends after 1 of its 2 entries!");
-  const std::string unreadable = oopsie("The number on line 6 of " + path() + " cannot be read!");
+  const std::string after_one = refused("The file " + path() + " ends after 1 of its 2 entries!");
+  const std::string unreadable = refused("The number on line 6 of " + path() + " cannot be read!");
   // Each reader with the refusals of its own.
   const std::vector<std::pair<Reader, Cases>> readers = {
       {read_room_transition_file,
@@ -60,11 +62,11 @@ TEST_F(LevelTables, RefusedTablesAreReportedAfterTheirLoadingLine) {
       {read_obstruction_file,
        {{"t\n2\n\nwall\n", after_one},
         {"t\n2\n\nwall\n" + std::string(709, 'x') + "\n",
-         oopsie("Line 5 of " + path() + " holds more than 708 characters!")}}},
+         refused("Line 5 of " + path() + " holds more than 708 characters!")}}},
   };
-  const std::string header_missing = oopsie("A header line is missing from " + path() + "!");
+  const std::string header_missing = refused("A header line is missing from " + path() + "!");
   const std::string bad_count =
-      oopsie("The entry count of " + path() + " is not a number of 0 or more!");
+      refused("The entry count of " + path() + " is not a number of 0 or more!");
   for (auto [read, cases] : readers) {
     cases.insert(
         cases.end(),
@@ -72,15 +74,15 @@ TEST_F(LevelTables, RefusedTablesAreReportedAfterTheirLoadingLine) {
          {"title\n0\n", header_missing},
          {"title\nnone\n\n", bad_count},
          {"title\n-1\n\n", bad_count},
-         {"title\n3\n\n", oopsie("The file " + path() + " ends after 0 of its 3 entries!")},
+         {"title\n3\n\n", refused("The file " + path() + " ends after 0 of its 3 entries!")},
          {"title\n2147483647\n\n",
-          oopsie("The file " + path() + " ends after 0 of its 2147483647 entries!")}});
+          refused("The file " + path() + " ends after 0 of its 2147483647 entries!")}});
     expect_shown(read, cases, loading());
   }
 }
 
 TEST_F(LoadTest, FileThatCannotBeOpenedIsReportedOnStandardErrorBeforeAnyReport) {
-  const std::vector<Reader> readers = {read_manifest_file,    img_to_matrix,
+  const std::vector<Reader> readers = {read_manifest_file,    read_image_layer,
                                        read_map_content_file, read_room_transition_file,
                                        read_dialogue_file,    read_obstruction_file};
   for (std::size_t r = 0; r < readers.size(); ++r) {
@@ -91,3 +93,5 @@ TEST_F(LoadTest, FileThatCannotBeOpenedIsReportedOnStandardErrorBeforeAnyReport)
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -2,7 +2,9 @@
 
 #include <ostream>
 
-#include "level/load_error.h"
+#include "base/failure.h"
+
+namespace quadrivant {
 
 void PrintTo(const Layer& layer, std::ostream* out) {
   *out << layer.width() << 'x' << layer.height() << " {";
@@ -20,8 +22,8 @@ std::string LoadTest::shown(const std::function<void(std::FILE*)>& load) {
   std::string refusal;
   try {
     load(out);
-  } catch (const LoadError& error) {
-    refusal = error.stream() == MessageStream::standard_error ? "stderr: " : "";
+  } catch (const Failure& error) {
+    refusal = error.stream() == Stream::standard_error ? "stderr: " : "";
     refusal += error.what();
   }
   std::fclose(out);
@@ -29,3 +31,5 @@ std::string LoadTest::shown(const std::function<void(std::FILE*)>& load) {
   std::free(buffer);
   return seen + refusal;
 }
+
+}  // namespace quadrivant

@@ -14,11 +14,13 @@
 #include "support/run_program.h"
 #include "support/test_world.h"
 
+namespace quadrivant {
+
 // A layer in a failure message: its size and its rows.
 void PrintTo(const Layer& layer, std::ostream* out);
 
 // A refusal as the player sees it.
-inline std::string oopsie(const std::string& what) {
+inline std::string refused(const std::string& what) {
   return "(;^_^) Oopsie! " + what + "\n";
 }
 
@@ -61,3 +63,5 @@ class LoadTest : public ::testing::Test {
 
   const std::string directory_;
 };
+
+}  // namespace quadrivant

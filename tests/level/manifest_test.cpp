@@ -4,6 +4,8 @@
 
 #include "level/load_test_support.h"
 
+namespace quadrivant {
+
 namespace {
 
 using ManifestFile = LoadTest;
@@ -57,22 +59,24 @@ TEST_F(ManifestFile, AcceptedManifests) {
 }
 
 TEST_F(ManifestFile, RefusedManifestsAreReportedAfterTheirLoadingLine) {
-  const std::string missing = oopsie("A line is missing from the manifest file!");
+  const std::string missing = refused("A line is missing from the manifest file!");
   const Cases cases = {
       {"t\n2\n" + path_lines(2).substr(0, 75) + "# a comment is not a path\n", missing},
       {"t\n2147483647\n" + path_lines(2), missing},  // a huge count reserves nothing
       {"title only", missing},
       {"title\n2", missing},
       {"title\ntwo\n" + path_lines(2),
-       oopsie("The level count on line 2 of " + path() + " is not a number!")},
+       refused("The level count on line 2 of " + path() + " is not a number!")},
       {"title\n\n  2147483648\n" + path_lines(2),
-       oopsie("The level count on line 3 of " + path() + " is not a number!")},
+       refused("The level count on line 3 of " + path() + " is not a number!")},
       {"title\n0\n" + path_lines(1),
-       oopsie("The level count in " + path() + " must be at least 1!")},
+       refused("The level count in " + path() + " must be at least 1!")},
       {"t\n1\n#\n" + std::string(99, 'p') + "\n" + path_lines(1),
-       oopsie("Line 4 of " + path() + " holds a path longer than 98 characters!")},
+       refused("Line 4 of " + path() + " holds a path longer than 98 characters!")},
   };
   expect_shown(read_manifest_file, cases, loading());
 }
 
 }  // namespace
+
+}  // namespace quadrivant

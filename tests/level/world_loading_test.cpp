@@ -6,6 +6,8 @@
 #include "level/manifest.h"
 #include "support/test_world.h"
 
+namespace quadrivant {
+
 namespace {
 
 // A hall of 69 x 23 and a cellar of 70 x 24, with table entries that tell the levels apart.
@@ -46,10 +48,10 @@ World write_two_levels(const std::string& directory) {
 // Everything that loading the two levels reports, in order.
 const std::string all_reports =
     "Loading manifest.txt\nLoading level0/fg.pgm\nLoading level0/bg.pgm\n"
-    "Loading level0/collision.pgm\nLoading level0/content.txt  |  Map dimensions: 69x23\n"
+    "Loading level0/codes.pgm\nLoading level0/content.txt  |  Map dimensions: 69x23\n"
     "Loading level0/transitions.txt\nLoading level0/problems.txt\nLoading level0/infos.txt\n"
     "Loading level0/obstructions.txt\nLoading level1/fg.pgm\nLoading level1/bg.pgm\n"
-    "Loading level1/collision.pgm\nLoading level1/content.txt  |  Map dimensions: 70x24\n"
+    "Loading level1/codes.pgm\nLoading level1/content.txt  |  Map dimensions: 70x24\n"
     "Loading level1/transitions.txt\nLoading level1/problems.txt\nLoading level1/infos.txt\n"
     "Loading level1/obstructions.txt\n";
 
@@ -84,22 +86,22 @@ TEST_F(WorldLoading, RefusedWorldEndsTheGameWithTheReportsBeforeTheFaultAndItsMe
   const auto wrong_size = [](const std::string& file, int width, int height) {
     const std::string w = std::to_string(width), h = std::to_string(height);
     return Case{file, "P5\n" + w + " " + h + "\n255\n" + std::string(width * height, '\0'),
-                reports_until("70x24\n") + oopsie("The image " + file + " is " + w + "x" + h +
-                                                  " but its level's map is 70x24!")};
+                reports_until("70x24\n") + refused("The image " + file + " is " + w + "x" + h +
+                                                   " but its level's map is 70x24!")};
   };
   // {file, its new contents (none: the file is removed), standard output + "stderr: " + standard
   // error}
   const std::vector<Case> cases = {
-      {"manifest.txt", "", "stderr: " + oopsie("Unable to open file -> manifest.txt")},
+      {"manifest.txt", "", "stderr: " + refused("Unable to open file -> manifest.txt")},
       {"level1/bg.pgm", "",
        reports_until("level1/fg.pgm\n") +
-           "stderr: " + oopsie("Unable to open file -> level1/bg.pgm")},
+           "stderr: " + refused("Unable to open file -> level1/bg.pgm")},
       wrong_size("level1/fg.pgm", 69, 24),
       wrong_size("level1/bg.pgm", 70, 25),
-      wrong_size("level1/collision.pgm", 1, 1),
+      wrong_size("level1/codes.pgm", 1, 1),
       {"level1/problems.txt", "Problems\n2\n\nonly one\nentry\n1\n",
        reports_until("level1/problems.txt\n") +
-           oopsie("The file level1/problems.txt ends after 1 of its 2 entries!")},
+           refused("The file level1/problems.txt ends after 1 of its 2 entries!")},
   };
   for (const auto& [file, contents, streams] : cases) {
     write_two_levels(directory_);
@@ -115,3 +117,5 @@ TEST_F(WorldLoading, RefusedWorldEndsTheGameWithTheReportsBeforeTheFaultAndItsMe
 }
 
 }  // namespace
+
+}  // namespace quadrivant

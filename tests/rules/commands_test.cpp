@@ -7,6 +7,8 @@
 #include <string>
 #include <tuple>
 
+namespace quadrivant {
+
 namespace {
 
 TEST(ParseCommand, WordsAreComparedExactlyAndCountsAreDigitsUpToTheLimit) {
@@ -36,3 +38,5 @@ TEST(ParseCommand, WordsAreComparedExactlyAndCountsAreDigitsUpToTheLimit) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

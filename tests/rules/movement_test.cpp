@@ -10,6 +10,8 @@
 
 #include "support/test_world.h"
 
+namespace quadrivant {
+
 namespace {
 
 const Direction& direction(std::string_view word) {
@@ -89,3 +91,5 @@ TEST(ScanPath, BeyondTheCollisionLayerBlocksLikeTheObstacle) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

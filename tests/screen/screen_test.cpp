@@ -15,17 +15,22 @@
 #include <string_view>
 #include <utility>
 
-#include "screen/frame.h"
-#include "screen/pages.h"
-#include "screen/panel_layout.h"
-#include "screen/panels.h"
-#include "screen/title_font.h"
-#include "screen/viewport.h"
+#include "game/player_lines.h"
+#include "game/waiting_screens.h"
+#include "rules/panel_text.h"
+#include "screen/pages/pages.h"
+#include "screen/pages/title_font.h"
+#include "screen/pages/transitions.h"
+#include "screen/panels/panels.h"
+#include "screen/picture/frame.h"
+#include "screen/picture/viewport.h"
 #include "support/fake_console.h"
 #include "support/recording_clock.h"
 #include "support/screen_checks.h"
 #include "support/terminal_screen.h"
 #include "support/test_world.h"
+
+namespace quadrivant {
 
 namespace {
 
@@ -67,9 +72,10 @@ Level coordinate_map(int width, int height) {
 
 const std::string esc = "\x1b";
 
-TEST(GenerateBorder, WritesEveryFrameRowByteForByteAndFlushesOnce) {
+TEST(DrawFrame, WritesEveryFrameRowByteForByte) {
   FakeConsole fake;
-  generate_border(fake.console());
+  draw_frame(fake.console());
+  end_drawing_step(fake.console());
   const std::string colours = esc + "[48;5;235m" + esc + "[38;5;30m";
   std::string frame = esc + "[1;1H" + colours + std::string(24, '#') + esc + "[38;5;36m" +
                       "\\\\===================//" + colours + std::string(24, '#');
@@ -81,8 +87,8 @@ TEST(GenerateBorder, WritesEveryFrameRowByteForByteAndFlushesOnce) {
 
 TEST(BadInput, BlinksARedBarOverColumns32To41TwiceThenRedrawsThePromptByteForByte) {
   FakeConsole fake;
-  generate_border(fake.console());
-  reset_console(fake.console());
+  draw_frame(fake.console());
+  draw_prompt(fake.console());
   TerminalScreen screen;
   screen.feed(fake.output() + "abcdefghijklm");  // the terminal echoes typing at the cursor
   EXPECT_TRUE(shows_text(screen, 2, 32, "abcdefghijklm", 36, 235));
@@ -132,7 +138,7 @@ TEST(TitlePage, HoldsTheBlockLetterTitleFor7WaitsOf500MsWithoutReadingInput) {
   EXPECT_EQ(std::string(words[0]) + std::string(words[1]), "QUADRIVANT");
   FakeConsole fake("r 5\n");
   clear_recorded_waits();
-  start(fake.console());
+  show_title_page(fake.console());
   EXPECT_EQ(recorded_waits(), std::vector<int>(7, 500));
   EXPECT_EQ(fake.remaining_input(), "r 5\n") << "typing during the title is the first command";
   TerminalScreen screen;
@@ -196,7 +202,7 @@ TEST(Pages, ShowTheirLinesOnBlackForTheirTimeOrUntilConfirmed) {
                {14, 7, "[d 5] or [down 5]  - move down  a set amount of steps (max 10)"},
                {16, 5, "(inputs are confirmed with ENTER)"},
                {22, 26, "Press ENTER or [ok] to leave Help screen!"}});
-  expect_page(quit, "more\n", std::vector<int>(3, 500), "more\n", false, true,
+  expect_page(show_goodbye_page, "more\n", std::vector<int>(3, 500), "more\n", false, true,
               {{7, 28, "THANKS FOR PLAYING"}});
   expect_page(finish, "ok\n", {}, "", true, true,
               {{9, 30, "CONGRATULATIONS!"},
@@ -243,7 +249,7 @@ TEST(DrawPlayer, WritesTheMarkerAtItsOffsetFromTheHomeCellByteForByte) {
   for (const auto& [dx, dy, row, column] : offsets) {
     FakeConsole fake;
     draw_player(fake.console(), dx, dy);
-    reset_console(fake.console());
+    draw_prompt(fake.console());
     EXPECT_EQ(fake.flushes().front(), "\x1b[" + std::to_string(row) + ';' + std::to_string(column) +
                                           "H\x1b[48;5;160m\x1b[38;5;255mX\x1b[25;71H");
     TerminalScreen screen;
@@ -295,7 +301,7 @@ TEST(LevelChange, FadeOutClosesTheViewportFromBothSidesThenTheRevealOpensItFromT
 // trailing blanks dropped, each row ended by '|', the empty rows at the end left out.
 std::string laid_out(const std::string& text) {
   FakeConsole fake;
-  fill_panel_text(fake.console(), text, 1);
+  fill_panel_text(fake.console(), text);
   std::fflush(fake.console().out);
   TerminalScreen screen;
   screen.feed(fake.output());
@@ -332,10 +338,10 @@ class Panels : public testing::Test {
   // A console reading `input`; the screen shows the frame, a map, the marker and the prompt.
   Console& console_with(const std::string& input) {
     fake_ = std::make_unique<FakeConsole>(input);
-    generate_border(fake_->console());
+    draw_frame(fake_->console());
     draw_map(fake_->console(), level_, view_);
     draw_player(fake_->console(), 0, 0);
-    reset_console(fake_->console());
+    draw_prompt(fake_->console());
     screen_.feed(fake_->output());
     fake_->clear_output();
     clear_recorded_waits();
@@ -378,7 +384,7 @@ TEST_F(Panels, InfoPanelRisesWithOkShowsItsTextBlinksUntilConfirmedAndSinks) {
   }
 }
 
-TEST(GetInput, ReadsLinesWithoutTheirNewlineInPiecesOfElevenCharacters) {
+TEST(ReadPlayerLine, ReadsLinesWithoutTheirNewlineInPiecesOfElevenCharacters) {
   const std::string x11(11, 'x');
   const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
       {"r 5\nquit\n\n", {"r 5", "quit", ""}},
@@ -390,10 +396,12 @@ TEST(GetInput, ReadsLinesWithoutTheirNewlineInPiecesOfElevenCharacters) {
     FakeConsole fake(input);
     std::vector<std::string> read;
     std::string line;
-    while (get_input(fake.console(), line)) read.push_back(line);
+    while (read_player_line(fake.console(), line)) read.push_back(line);
     EXPECT_EQ(read, lines) << input;
     EXPECT_EQ(line, "") << "the end of input leaves the line empty";
   }
 }
 
 }  // namespace
+
+}  // namespace quadrivant

@@ -4,6 +4,8 @@
 #include <numeric>
 #include <stdexcept>
 
+namespace quadrivant {
+
 FakeConsole::FakeConsole(std::string input) : input_(std::move(input)) {
   console_.in = std::tmpfile();
   console_.out = open_memstream(&written_, &written_size_);
@@ -64,3 +66,5 @@ void FakeConsole::reading() {
     last_line_start_noted_ = at;
   }
 }
+
+}  // namespace quadrivant

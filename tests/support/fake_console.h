@@ -1,13 +1,17 @@
 // An in-memory console: the game reads its lines from a string and draws into a record of what
-// reached the terminal, one chunk per drawing step. Built on standard streams only (a temporary
-// file for the input, a memory stream for the output), so it works wherever POSIX does.
+// reached the terminal, one chunk per drawing step, and its waits go to a recording clock. Built
+// on standard streams only (a temporary file for the input, a memory stream for the output), so
+// it works wherever POSIX does.
 #pragma once
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "screen/console.h"
+#include "screen/terminal/console.h"
+#include "support/recording_clock.h"
+
+namespace quadrivant {
 
 class FakeConsole : private ConsoleWatcher {
  public:
@@ -49,5 +53,8 @@ class FakeConsole : private ConsoleWatcher {
   std::size_t written_size_ = 0;
   mutable std::size_t recorded_ = 0;  // bytes of written_ already in flushes_
   mutable std::vector<std::string> flushes_;
-  Console console_{};
+  RecordingClock clock_;
+  Console console_{nullptr, nullptr, clock_};
 };
+
+}  // namespace quadrivant

@@ -1,9 +1,6 @@
 #include "support/recording_clock.h"
 
-#include <cstdio>
-#include <cstdlib>
-
-#include "screen/waait.h"
+namespace quadrivant {
 
 std::vector<int>& recorded_waits() {
   static std::vector<int> waits;
@@ -14,10 +11,8 @@ void clear_recorded_waits() {
   recorded_waits().clear();
 }
 
-void waait(int ms) {
+void RecordingClock::wait(int ms) {
   recorded_waits().push_back(ms);
-  // In the test program, QUADRIVANT_WAIT_LOG names a file that receives one line per wait.
-  static const char* const log_path = std::getenv("QUADRIVANT_WAIT_LOG");
-  static std::FILE* const log = log_path ? std::fopen(log_path, "w") : nullptr;
-  if (log != nullptr) std::fprintf(log, "%d\n", ms), std::fflush(log);
 }
+
+}  // namespace quadrivant

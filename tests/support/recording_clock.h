@@ -1,9 +1,21 @@
-// The test builds link this clock in place of the real sleep: waait returns at once and records
-// every wait, so a test asserts the exact timing of an animation without waiting for it.
+// The clock of the tests: every wait returns at once and is recorded, so a test asserts the exact
+// timing of an animation without waiting for it.
 #pragma once
 
 #include <vector>
 
-// Every waait(ms) since the last clear_recorded_waits(), in order.
+#include "screen/terminal/console.h"
+
+namespace quadrivant {
+
+// Records every wait in recorded_waits().
+class RecordingClock : public Clock {
+ public:
+  void wait(int ms) override;
+};
+
+// Every wait of a RecordingClock since the last clear_recorded_waits(), in order.
 std::vector<int>& recorded_waits();
 void clear_recorded_waits();
+
+}  // namespace quadrivant

@@ -9,6 +9,10 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "level/world_writer.h"
+
+namespace quadrivant {
+
 std::string make_temporary_directory() {
   std::string pattern = std::filesystem::temp_directory_path() / "quadrivant-test-XXXXXX";
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
@@ -16,9 +20,7 @@ std::string make_temporary_directory() {
 }
 
 void write_file(const std::string& path, const std::string& contents) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << contents;
-  if (!file) throw std::runtime_error("cannot write " + path);
+  write_text_file(path, contents);
 }
 
 std::string read_file(const std::string& path) {
@@ -67,3 +69,5 @@ ProgramRun run_program(const std::string& program, const std::vector<std::string
   std::filesystem::remove_all(scratch);
   return run;
 }
+
+}  // namespace quadrivant

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace quadrivant {
+
 struct ProgramRun {
   int exit_status = -1;  // -1 if the program did not exit normally
   std::string standard_output;
@@ -31,6 +33,8 @@ inline ProgramRun run_program(const std::string& program, const std::string& wor
 // A fresh empty directory below the system's temporary directory.
 std::string make_temporary_directory();
 
-// Writes `contents` to `path`, replacing the file.
+// Writes `contents` to `path`, replacing the file; throws a Failure if it cannot, close included.
 void write_file(const std::string& path, const std::string& contents);
 std::string read_file(const std::string& path);
+
+}  // namespace quadrivant

@@ -1,5 +1,7 @@
 #include "support/screen_checks.h"
 
+namespace quadrivant {
+
 testing::AssertionResult shows_text(const TerminalScreen& screen, int row, int column,
                                     std::string_view text, int foreground, int background) {
   const int last = column + static_cast<int>(text.size()) - 1;
@@ -39,3 +41,5 @@ std::string interior(std::string text) {
   text.resize(65, ' ');
   return text;
 }
+
+}  // namespace quadrivant

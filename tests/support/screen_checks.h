@@ -10,6 +10,8 @@
 
 #include "support/terminal_screen.h"
 
+namespace quadrivant {
+
 // Whether `text` stands on `row` from `column`, every cell on `background` and every non-blank
 // character in `foreground` (a blank shows no foreground).
 testing::AssertionResult shows_text(const TerminalScreen& screen, int row, int column,
@@ -28,3 +30,5 @@ testing::AssertionResult panel_from(const TerminalScreen& screen, int top, bool 
 
 // A row of the panel's interior, columns 4..68, holding `text`.
 std::string interior(std::string text);
+
+}  // namespace quadrivant

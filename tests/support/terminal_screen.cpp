@@ -2,6 +2,8 @@
 
 #include <vterm.h>
 
+namespace quadrivant {
+
 namespace {
 
 VTermScreenCell cell_at(VTermScreen* screen, int row, int column) {
@@ -66,3 +68,5 @@ int TerminalScreen::cursor_column() const {
   vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &position);
   return position.col + 1;
 }
+
+}  // namespace quadrivant

@@ -9,6 +9,8 @@
 struct VTerm;
 struct VTermScreen;
 
+namespace quadrivant {
+
 class TerminalScreen {
  public:
   // Default size: the 26 x 80 terminal the game is played in.
@@ -34,3 +36,5 @@ class TerminalScreen {
   VTerm* vterm_;
   VTermScreen* screen_;
 };
+
+}  // namespace quadrivant

@@ -16,6 +16,8 @@
 
 #include "level/world.h"
 
+namespace quadrivant {
+
 // Cell codes addressed [y][x], which reads like the map it describes.
 using CodeGrid = std::vector<std::vector<int>>;
 
@@ -48,6 +50,9 @@ TestLevel level_with_every_entry();
 World make_world(const std::vector<TestLevel>& levels);
 
 // Writes manifest.txt and every level's eight files (in level<k>/ subdirectories, plain grey
-// images) into `directory`, made if missing. The manifest names them relative to it: load it with
-// `directory` as the world's directory, or play with it as working directory.
+// images) into `directory`, made if missing, with the game's own world writer. The manifest names
+// them relative to it: load it with `directory` as the world's directory, or play with it as
+// working directory.
 void write_world(const std::string& directory, const std::vector<TestLevel>& levels);
+
+}  // namespace quadrivant

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quadrivant {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -87,3 +89,5 @@ std::string screen_text(const TerminalScreen& screen, int rows, int columns) {
   for (int row = 1; row <= rows; ++row) text += screen.text(row, 1, columns) + "\n";
   return text;
 }
+
+}  // namespace quadrivant

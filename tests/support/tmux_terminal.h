@@ -9,6 +9,8 @@
 
 #include "support/terminal_screen.h"
 
+namespace quadrivant {
+
 class TmuxTerminal {
  public:
   using Screen = std::function<bool(const TerminalScreen&)>;
@@ -49,3 +51,5 @@ class TmuxTerminal {
 
 // Every row of `screen` as text, each ended by a newline.
 std::string screen_text(const TerminalScreen& screen, int rows, int columns);
+
+}  // namespace quadrivant

@@ -10,6 +10,8 @@
 
 #include "terminal_session.h"
 
+namespace quadrivant {
+
 namespace {
 
 // The game's picture ends with the 71 '#' of its bottom frame row (the shell's last line may
@@ -139,3 +141,5 @@ TEST(Resize, AResizeDuringAWalkIsClearedBeforeItsNextFrame) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

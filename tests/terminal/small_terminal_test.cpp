@@ -8,6 +8,8 @@
 #include "support/run_program.h"
 #include "terminal_session.h"
 
+namespace quadrivant {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -57,3 +59,5 @@ TEST(SmallTerminal, OutputThatIsNotATerminalGetsNoNotice) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

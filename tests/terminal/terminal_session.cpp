@@ -9,6 +9,8 @@
 #include "support/run_program.h"
 #include "support/test_world.h"
 
+namespace quadrivant {
+
 namespace {
 
 std::string world_with_plaque() {
@@ -83,3 +85,5 @@ const TerminalScreen& TerminalSession::shell_status(int expected_status) {
       << screen_text(terminal_.screen(), terminal_.rows(), terminal_.columns());
   return terminal_.screen();
 }
+
+}  // namespace quadrivant

@@ -7,6 +7,8 @@
 #include "support/terminal_screen.h"
 #include "support/tmux_terminal.h"
 
+namespace quadrivant {
+
 // The game's picture with the prompt waiting: frame, marker at home, prompt marker.
 bool waits_at_prompt(const TerminalScreen& s);
 
@@ -40,3 +42,5 @@ class TerminalSession {
   std::string directory_;
   TmuxTerminal terminal_;
 };
+
+}  // namespace quadrivant

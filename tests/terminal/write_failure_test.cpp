@@ -11,6 +11,8 @@
 #include "support/test_world.h"
 #include "terminal_session.h"
 
+namespace quadrivant {
+
 namespace {
 
 struct WriteFailureCase {
@@ -60,3 +62,5 @@ TEST(WriteFailure, AClosedPipeStillEndsTheGameBySigpipe) {
 }
 
 }  // namespace
+
+}  // namespace quadrivant

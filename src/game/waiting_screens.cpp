@@ -1,0 +1,26 @@
+#include "game/waiting_screens.h"
+
+#include "game/player_lines.h"
+#include "screen/pages/pages.h"
+#include "screen/panels/panels.h"
+
+namespace quadrivant {
+
+void help(Console& console) {
+  show_help_page(console);
+  wait_for_ok(console);
+}
+
+void finish(Console& console) {
+  show_winning_page(console);
+  wait_for_ok(console);
+  leave_terminal(console);
+}
+
+void info_panel(Console& console, const Level& level, View view, std::string_view text) {
+  open_info_panel(console, text);
+  wait_for_ok(console);
+  lower_panel(console, level, view);
+}
+
+}  // namespace quadrivant
