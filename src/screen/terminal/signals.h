@@ -18,11 +18,14 @@
 #include <cstdio>
 #include <string_view>
 
+#include "screen/geometry.h"
+
 namespace quadrivant {
 
-// The bytes that leave the terminal to the shell: the cursor on row 26, attributes reset, a
-// fresh line.
+// The bytes that leave the terminal to the shell: the cursor on the row below the picture,
+// attributes reset, a fresh line. Fixed bytes, so a signal handler can write them.
 inline constexpr std::string_view leave_terminal_bytes = "\x1b[26;1H\x1b[0m\n";
+static_assert(below_picture_row == 26, "leave_terminal_bytes names the row below the picture");
 
 // Installs the handlers and blocks SIGWINCH and SIGCONT. Call once, before the first frame.
 void install_terminal_signals();
