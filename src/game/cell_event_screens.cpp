@@ -20,15 +20,20 @@ View view_of_player(const GameState& state) {
 // (also when no answer comes, the input having ended), which the next turn paints over.
 void problem_panel(Console& console, const World& world, GameState& state, const CellEvent& event) {
   const Level& level = current_level_of(world, state);
+  const View view = view_of_player(state);
   open_problem_panel(console, event.text);
   std::string answer;
-  if (!read_player_line(console, answer) || !answer_problem(world, state, event.problem, answer)) {
+  const OpenPanel asking{PanelBottom::border_line, false, event.text};
+  if (!read_player_line(console, answer, [&] { draw_open_panel(console, level, view, asking); }) ||
+      !answer_problem(world, state, event.problem, answer)) {
     blink_wrong_answer(console);
     return;
   }
-  show_solved_text(console, level.problems[static_cast<std::size_t>(event.problem)].solved_text);
-  wait_for_ok(console);
-  lower_panel(console, level, view_of_player(state));
+  const OpenPanel solved{PanelBottom::confirm_line, true,
+                         level.problems[static_cast<std::size_t>(event.problem)].solved_text};
+  show_solved_text(console, solved.text);
+  wait_for_ok(console, [&] { draw_open_panel(console, level, view, solved); });
+  lower_panel(console, level, view);
 }
 
 void show_cell_event(Console& console, const World& world, GameState& state,

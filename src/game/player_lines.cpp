@@ -12,25 +12,35 @@ LineRead read_line_on_clean_screen(Console& console, std::string& line) {
   return read;
 }
 
-bool read_player_line(Console& console, std::string& line) {
+namespace {
+
+// Draws the waiting screen again if the picture has started clean since `drawn`.
+void draw_again_if_cleaned(Console& console, int& drawn, const Redraw& redraw) {
+  if (console.clean_starts == drawn) return;
+  redraw();
+  drawn = console.clean_starts;
+}
+
+}  // namespace
+
+bool read_player_line(Console& console, std::string& line, const Redraw& redraw) {
+  int drawn = console.clean_starts;
   for (;;) {
-    switch (read_line_on_clean_screen(console, line)) {
-      case LineRead::line:
-        return true;
-      case LineRead::ended:
-        return false;
-      case LineRead::disturbed:
-        draw_prompt(console);
-        break;
-    }
+    const LineRead read = read_line_on_clean_screen(console, line);
+    draw_again_if_cleaned(console, drawn, redraw);
+    if (read == LineRead::line) return true;
+    if (read == LineRead::ended) return false;
   }
 }
 
-void wait_for_ok(Console& console) {
+void wait_for_ok(Console& console, const Redraw& redraw) {
   std::string line;
-  while (read_player_line(console, line)) {
+  while (read_player_line(console, line, redraw)) {
     if (str_compare(line, "") || str_compare(line, "ok")) return;
+    const int before_blink = console.clean_starts;
     bad_input(console);
+    // A screen disturbed during the blink is drawn again at once.
+    if (console.clean_starts != before_blink) redraw();
   }
 }
 

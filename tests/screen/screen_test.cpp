@@ -125,7 +125,7 @@ TEST(WaitForOk, OnlyAnEmptyLineOrOkConfirmsAndEveryOtherPieceBlinksOnce) {
       SCOPED_TRACE(testing::PrintToString(input));
       FakeConsole fake(input);
       clear_recorded_waits();
-      wait_for_ok(fake.console());
+      wait_for_ok(fake.console(), [&] { draw_prompt(fake.console()); });
       EXPECT_EQ(recorded_waits(), std::vector<int>(4 * blinks, 100));
       EXPECT_EQ(fake.flushes().size(), 5u * blinks) << "each blink redraws the prompt";
       EXPECT_EQ(fake.remaining_input(), input.ends_with("x\n") ? "x\n" : "");
@@ -396,7 +396,9 @@ TEST(ReadPlayerLine, ReadsLinesWithoutTheirNewlineInPiecesOfElevenCharacters) {
     FakeConsole fake(input);
     std::vector<std::string> read;
     std::string line;
-    while (read_player_line(fake.console(), line)) read.push_back(line);
+    while (read_player_line(fake.console(), line, [&] { draw_prompt(fake.console()); })) {
+      read.push_back(line);
+    }
     EXPECT_EQ(read, lines) << input;
     EXPECT_EQ(line, "") << "the end of input leaves the line empty";
   }

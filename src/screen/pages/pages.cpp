@@ -13,10 +13,30 @@ namespace quadrivant {
 
 namespace {
 
-// Holds a finished page on screen for `count` waits of 500 ms.
-void hold_page(Console& console, int count) {
+// Holds the page that `draw` draws for `count` waits of 500 ms. A screen disturbed meanwhile
+// starts clean and gets the page again.
+template <class Draw>
+void hold_page(Console& console, int count, Draw draw) {
+  draw();
   end_drawing_step(console);
-  for (int i = 0; i < count; ++i) wait_for_next_step(console, 500);
+  for (int i = 0; i < count; ++i) {
+    const int clean_starts = console.clean_starts;
+    wait_for_next_step(console, 500);
+    if (console.clean_starts != clean_starts) {
+      draw();
+      end_drawing_step(console);
+    }
+  }
+}
+
+void draw_title_page(Console& console) {
+  clear_page(console);
+  draw_title(console);
+}
+
+void draw_goodbye_page(Console& console) {
+  clear_page(console);
+  write_page_line(console, 7, 26, "THANKS FOR PLAYING");
 }
 
 // Shows a finished page and draws the prompt over its top rows.
@@ -34,9 +54,7 @@ void write_movement_line(Console& console, int row, const char* format, int max_
 }  // namespace
 
 void show_title_page(Console& console) {
-  clear_page(console);
-  draw_title(console);
-  hold_page(console, 7);
+  hold_page(console, 7, [&] { draw_title_page(console); });
 }
 
 void show_help_page(Console& console) {
@@ -59,9 +77,7 @@ void show_help_page(Console& console) {
 }
 
 void show_goodbye_page(Console& console) {
-  clear_page(console);
-  write_page_line(console, 7, 26, "THANKS FOR PLAYING");
-  hold_page(console, 3);
+  hold_page(console, 3, [&] { draw_goodbye_page(console); });
   leave_terminal(console);
 }
 

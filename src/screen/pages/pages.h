@@ -7,16 +7,18 @@
 
 namespace quadrivant {
 
-// The title page with the block-letter title, held for 7 x 500 ms; reads no input.
+// The title page with the block-letter title, held for 7 x 500 ms; reads no input. A screen
+// disturbed meanwhile gets the page again.
 void show_title_page(Console& console);
 
-// The help page, then the prompt over its top rows.
+// The help page, then the prompt over its top rows. Drawn again whole on a disturbed screen.
 void show_help_page(Console& console);
 
-// The goodbye page, held for 3 x 500 ms, then the terminal left to the shell (leave_terminal).
+// The goodbye page, held for 3 x 500 ms (drawn again on a screen disturbed meanwhile), then the
+// terminal left to the shell (leave_terminal).
 void show_goodbye_page(Console& console);
 
-// The winning page, then the prompt over its top rows.
+// The winning page, then the prompt over its top rows. Drawn again whole on a disturbed screen.
 void show_winning_page(Console& console);
 
 // The cursor below the picture, attributes reset, on a fresh line: the shell takes over from

@@ -160,6 +160,14 @@ void show_solved_text(Console& console, std::string_view text) {
   show_text(console, solved_ink, text);
 }
 
+void draw_open_panel(Console& console, const Level& level, View view, const OpenPanel& panel) {
+  draw_map(console, level, view);
+  draw_player(console, 0, 0);
+  write_panel_rows(console, panel_top_row, panel.bottom);
+  if (panel.solved) paint_interior(console, solved_paint);
+  show_text(console, panel.solved ? solved_ink : panel_ink, panel.text);
+}
+
 void blink_wrong_answer(Console& console) {
   // Ends on the second half, so the banner stays colour 203 on black until the next redraw.
   for (int cycle = 0; cycle < 3; ++cycle) {

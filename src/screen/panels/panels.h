@@ -39,6 +39,17 @@ void open_problem_panel(Console& console, std::string_view question);
 // on teal, with the prompt waiting below.
 void show_solved_text(Console& console, std::string_view text);
 
+// What a panel open in front of the player shows.
+struct OpenPanel {
+  PanelBottom bottom = PanelBottom::confirm_line;
+  bool solved = false;  // the solved text on teal
+  std::string_view text;
+};
+
+// A panel open over the map as the player waits at it: the map of `level` at `view`, the marker,
+// the whole panel with its text, and the prompt. For a screen disturbed while the panel waits.
+void draw_open_panel(Console& console, const Level& level, View view, const OpenPanel& panel);
+
 // The WRONG banner in the open problem panel: three cycles of two 200 ms halves, left in colour
 // 203 on black.
 void blink_wrong_answer(Console& console);

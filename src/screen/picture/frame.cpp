@@ -114,6 +114,7 @@ void park_cursor(Console& console) {
 void start_clean(Console& console) {
   clear_screen(console);
   draw_frame(console);
+  ++console.clean_starts;
 }
 
 void start_clean_if_disturbed(Console& console) {

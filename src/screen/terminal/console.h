@@ -48,6 +48,9 @@ struct Console {
   std::FILE* out;
   Clock& clock;
   ConsoleWatcher* watcher = nullptr;  // none for the real terminal
+  // How often the picture has started clean on a disturbed screen: a screen that waits for the
+  // player draws itself again whole when this has moved since it was drawn.
+  int clean_starts = 0;
 };
 
 // What one read brought.
