@@ -28,13 +28,6 @@ int shell(const std::string& command, std::string* output = nullptr) {
   return run.exit_status;
 }
 
-// `text` as one word for the shell, whatever it holds.
-std::string quoted(const std::string& text) {
-  std::string word = "'";
-  for (const char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return word + "'";
-}
-
 TEST(CommandLine, HelpVersionAndUsageErrors) {
   const ProgramRun help = run_program(QUADRIVANT_PROGRAM, {"--help"}, ".", "");
   EXPECT_EQ(help.exit_status, 0);
@@ -107,23 +100,24 @@ using Uninstall = InstallTest;
 int make(const std::string& arguments, std::string* output) {
   // Nothing of a make that runs the tests (make test) reaches this one.
   return shell("unset MAKEFLAGS MFLAGS MAKELEVEL PREFIX DESTDIR; make -C " +
-                   quoted(QUADRIVANT_SOURCE_DIR) + " " + arguments,
+                   shell_quoted(QUADRIVANT_SOURCE_DIR) + " " + arguments,
                output);
 }
 
 // Installs the test build's programs and files into `prefix` (below `destdir`, if given).
 void install_test_build(const std::string& prefix, const std::string& destdir = "") {
   std::string said;
-  ASSERT_EQ(shell((destdir.empty() ? "" : "DESTDIR=" + quoted(destdir) + " ") + "cmake --install " +
-                      quoted(QUADRIVANT_BINARY_DIR) + " --prefix " + quoted(prefix),
-                  &said),
-            0)
+  ASSERT_EQ(
+      shell((destdir.empty() ? "" : "DESTDIR=" + shell_quoted(destdir) + " ") + "cmake --install " +
+                shell_quoted(QUADRIVANT_BINARY_DIR) + " --prefix " + shell_quoted(prefix),
+            &said),
+      0)
       << said;
 }
 
 // make uninstall for the test build's last install; returns its exit status.
 int uninstall_test_build(std::string* said) {
-  return make("uninstall RELEASE_DIR=" + quoted(QUADRIVANT_BINARY_DIR), said);
+  return make("uninstall RELEASE_DIR=" + shell_quoted(QUADRIVANT_BINARY_DIR), said);
 }
 
 const std::string record = QUADRIVANT_BINARY_DIR "/install_record.txt";
@@ -162,11 +156,13 @@ TEST_F(MakeInstall, PlaysFromAPrefixWithBlanksAndShellCharactersAndUninstallsFro
   const std::string staging = folder + "/stage $PATH";
   // The release build stays for the next run, which then only links.
   const std::string build = QUADRIVANT_BINARY_DIR "/install-tests/release";
-  const std::string arguments = "RELEASE_DIR=" + quoted(build) + " PREFIX=" + quoted(prefix);
+  const std::string arguments =
+      "RELEASE_DIR=" + shell_quoted(build) + " PREFIX=" + shell_quoted(prefix);
   std::string said;
 
   // A staged install writes below DESTDIR only, and its uninstall removes all of it from there.
-  ASSERT_EQ(make("install JOBS=2 DESTDIR=" + quoted(staging) + " " + arguments, &said), 0) << said;
+  ASSERT_EQ(make("install JOBS=2 DESTDIR=" + shell_quoted(staging) + " " + arguments, &said), 0)
+      << said;
   expect_installed(staging + prefix);
   EXPECT_EQ(tree(folder).count("stage $PATH/"), 1u);
   EXPECT_FALSE(fs::exists(prefix)) << "nothing outside the staging folder";
@@ -192,7 +188,7 @@ TEST_F(MakeInstall, PlaysFromAPrefixWithBlanksAndShellCharactersAndUninstallsFro
   fs::remove_all(empty);
 
   // The man page renders without a warning and tells of both programs and of the world's path.
-  const std::string page_file = quoted(prefix + "/share/man/man6/quadrivant.6");
+  const std::string page_file = shell_quoted(prefix + "/share/man/man6/quadrivant.6");
   std::string page;
   EXPECT_EQ(shell("MANWIDTH=200 man --warnings -l " + page_file + " 2>&1 >/dev/null", &page), 0);
   EXPECT_EQ(page, "") << "warnings";
@@ -215,16 +211,16 @@ TEST_F(MakeInstall, RefusesWhatCMakeWouldNotCarryBeforeBuildingAnything) {
   const std::vector<std::pair<std::string, std::string>> refused = {
       {"PREFIX=games", "PREFIX must be an absolute path, not 'games'."},
       {"PREFIX=", "PREFIX must be an absolute path, not ''."},
-      {"PREFIX=" + quoted(folder + "/a;b"), "PREFIX must not hold ';'"},
-      {"PREFIX=" + quoted(folder + "/say \"hi\""), "PREFIX must not hold ';', '\"'"},
-      {"PREFIX=" + quoted(folder + "/a\\b"), "PREFIX must not hold ';', '\"', '\\'"},
-      {"PREFIX=" + quoted(folder + "/${HOME}"), "PREFIX must not hold"},
-      {"PREFIX=" + quoted(folder + "/line\nbreak"), "PREFIX must not hold a line break."},
-      {"PREFIX=/opt DESTDIR=" + quoted(folder + "/a\\b"), "DESTDIR must not hold '\\'"},
+      {"PREFIX=" + shell_quoted(folder + "/a;b"), "PREFIX must not hold ';'"},
+      {"PREFIX=" + shell_quoted(folder + "/say \"hi\""), "PREFIX must not hold ';', '\"'"},
+      {"PREFIX=" + shell_quoted(folder + "/a\\b"), "PREFIX must not hold ';', '\"', '\\'"},
+      {"PREFIX=" + shell_quoted(folder + "/${HOME}"), "PREFIX must not hold"},
+      {"PREFIX=" + shell_quoted(folder + "/line\nbreak"), "PREFIX must not hold a line break."},
+      {"PREFIX=/opt DESTDIR=" + shell_quoted(folder + "/a\\b"), "DESTDIR must not hold '\\'"},
   };
   for (const auto& [arguments, complaint] : refused) {
     std::string said;
-    EXPECT_NE(make("install RELEASE_DIR=" + quoted(build) + " " + arguments, &said), 0)
+    EXPECT_NE(make("install RELEASE_DIR=" + shell_quoted(build) + " " + arguments, &said), 0)
         << arguments;
     EXPECT_NE(said.find("make install: " + complaint), std::string::npos) << said;
   }

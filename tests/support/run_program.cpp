@@ -15,6 +15,12 @@ std::string make_temporary_directory() {
   return pattern;
 }
 
+std::string shell_quoted(const std::string& text) {
+  std::string word = "'";
+  for (const char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return word + "'";
+}
+
 void write_file(const std::string& path, const std::string& contents) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << contents;
