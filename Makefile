@@ -26,21 +26,26 @@ release:
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
 
 # make install [PREFIX=/usr/local] [DESTDIR=staging]: the programs, the shipped adventure, the
-# author's guide and the man page; make uninstall removes what the last install wrote.
+# author's guide and the man page; make uninstall removes what the last install wrote
+# (scripts/uninstall.sh). PREFIX and DESTDIR are taken as written, blanks, quotes and '$'
+# included: make does not expand them ($(value)) and hands them to the shell in the environment,
+# where it neither splits nor expands them.
+export QUADRIVANT_PREFIX := $(value PREFIX)
+export QUADRIVANT_DESTDIR := $(value DESTDIR)
+
 install:
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF \
-	  -DCMAKE_INSTALL_PREFIX=$(PREFIX)
-	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant quadrivant-check
-	DESTDIR=$(DESTDIR) cmake --install $(RELEASE_DIR)
+	@sh scripts/check-install-paths.sh
+	cmake -S . -B "$(RELEASE_DIR)" -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF \
+	  -DCMAKE_INSTALL_PREFIX="$$QUADRIVANT_PREFIX"
+	cmake --build "$(RELEASE_DIR)" --parallel $(JOBS) --target quadrivant quadrivant-check
+	DESTDIR="$$QUADRIVANT_DESTDIR" cmake --install "$(RELEASE_DIR)"
 
 uninstall:
-	@test -f $(RELEASE_DIR)/install_manifest.txt || { echo "Nothing installed from this tree."; exit 1; }
-	xargs rm -f < $(RELEASE_DIR)/install_manifest.txt
-	rm -f $(RELEASE_DIR)/install_manifest.txt
+	@sh scripts/uninstall.sh "$(RELEASE_DIR)"
 
 test: test-deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUADRIVANT_TESTS=ON -DQUADRIVANT_SANITIZE=ON \
-	  -DCMAKE_INSTALL_PREFIX=$(CURDIR)/$(TEST_DIR)/installed \
+	  -DCMAKE_INSTALL_PREFIX="$(CURDIR)/$(TEST_DIR)/installed" \
 	  -DQUADRIVANT_WERROR=ON
 	cmake --build $(TEST_DIR) --parallel $(JOBS)
 	cd $(TEST_DIR) && ctest --output-on-failure --timeout 300

@@ -1,6 +1,12 @@
-// The game as a packager and a player meet it: its command line, and an install that plays the
-// shipped adventure from anywhere, without the source tree.
+// The game as a packager and a player meet it: its command line; make install into any prefix,
+// which plays the shipped adventure from anywhere without the source tree; and make uninstall,
+// which removes exactly what the install wrote and the directories it made, and nothing while a
+// prefix leads somewhere else than it did at install time. Every install goes into a folder of
+// its own below the test build; ctest runs these tests one at a time, as they share the test
+// build's install record.
+#include <algorithm>
 #include <filesystem>
+#include <set>
 #include <string_view>
 
 #include <gtest/gtest.h>
@@ -16,9 +22,10 @@ namespace fs = std::filesystem;
 
 const std::string usage_line = "usage: quadrivant [WORLD_DIR]\n";
 
-// Runs a shell command line, with its output in `output`; returns its exit status.
+// Runs a shell command line, with its output in `output`; returns its exit status. A release
+// build for make install takes its time on a loaded machine: the bound only ends a hang.
 int shell(const std::string& command, std::string* output = nullptr) {
-  const ProgramRun run = run_program("/bin/sh", {"-c", command}, ".", "", 240);
+  const ProgramRun run = run_program("/bin/sh", {"-c", command}, ".", "", 1500);
   if (output != nullptr) *output = run.standard_output + run.standard_error;
   return run.exit_status;
 }
@@ -74,34 +81,103 @@ TEST(CommandLine, PlaysTheNamedWorldAndRefusesWhatIsNone) {
   fs::remove_all(directory);
 }
 
-// The test build's prefix must be a folder of its own inside the build (`make test` and a fresh
-// test build make it so): the install tests write and remove it, and must never touch a prefix
-// the system uses.
-bool prefix_is_the_builds_own() {
-  const std::string build = QUADRIVANT_BINARY_DIR "/";
-  return std::string_view(QUADRIVANT_INSTALL_PREFIX).starts_with(build);
+// The install tests work in a folder of their own below the test build, empty at the start and
+// removed at the end.
+class InstallTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::string(QUADRIVANT_BINARY_DIR "/install-tests/") +
+             testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  std::string folder;
+};
+using MakeInstall = InstallTest;
+using Uninstall = InstallTest;
+
+// Runs make in the source tree, as a player types it, with `arguments` taken by the shell.
+int make(const std::string& arguments, std::string* output) {
+  // Nothing of a make that runs the tests (make test) reaches this one.
+  return shell("unset MAKEFLAGS MFLAGS MAKELEVEL PREFIX DESTDIR; make -C " +
+                   shell_quoted(QUADRIVANT_SOURCE_DIR) + " " + arguments,
+               output);
 }
 
-#define SKIP_UNLESS_PREFIX_IS_THE_BUILDS_OWN()                    \
-  if (!prefix_is_the_builds_own())                                \
-  GTEST_SKIP() << "the install prefix " QUADRIVANT_INSTALL_PREFIX \
-                  " lies outside the build "                      \
-                  "folder; configure the test build with -DCMAKE_INSTALL_PREFIX inside it"
-
-TEST(Install, PlaysTheInstalledAdventureFromAnEmptyDirectory) {
-  SKIP_UNLESS_PREFIX_IS_THE_BUILDS_OWN();
-  const std::string prefix = QUADRIVANT_INSTALL_PREFIX;
-  fs::remove_all(prefix);
+// Installs the test build's programs and files into `prefix` (below `destdir`, if given).
+void install_test_build(const std::string& prefix, const std::string& destdir = "") {
   std::string said;
-  ASSERT_EQ(shell("cmake --install '" QUADRIVANT_BINARY_DIR "'", &said), 0) << said;
-  const std::string world = prefix + "/share/quadrivant";
+  ASSERT_EQ(
+      shell((destdir.empty() ? "" : "DESTDIR=" + shell_quoted(destdir) + " ") + "cmake --install " +
+                shell_quoted(QUADRIVANT_BINARY_DIR) + " --prefix " + shell_quoted(prefix),
+            &said),
+      0)
+      << said;
+}
+
+// make uninstall for the test build's last install; returns its exit status.
+int uninstall_test_build(std::string* said) {
+  return make("uninstall RELEASE_DIR=" + shell_quoted(QUADRIVANT_BINARY_DIR), said);
+}
+
+const std::string record = QUADRIVANT_BINARY_DIR "/install_record.txt";
+
+// Every path below `folder`, with a mark for directories and links (which are not followed).
+std::set<std::string> tree(const std::string& folder) {
+  std::set<std::string> paths;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    const char* mark = entry.is_symlink() ? " ->" : entry.is_directory() ? "/" : "";
+    paths.insert(entry.path().lexically_relative(folder).string() + mark);
+  }
+  return paths;
+}
+
+// Files a player's system already has where the tests install: they must stay as they are.
+void write_foreign_files(const std::string& prefix) {
+  fs::create_directories(prefix + "/bin");
+  fs::create_directories(prefix + "/share/man/man6");  // empty, as some systems ship it
+  write_file(prefix + "/bin/another-game", "#!/bin/sh\n");
+}
+
+// The files of the shipped adventure as an install lays them out below `prefix`.
+void expect_installed(const std::string& prefix) {
   for (const char* file :
        {"/bin/quadrivant", "/bin/quadrivant-check", "/share/quadrivant/manifest.txt",
         "/share/quadrivant/walkthrough.txt", "/share/quadrivant/levels/hub/codes.pgm",
         "/share/doc/quadrivant/levels.md", "/share/man/man6/quadrivant.6"}) {
-    EXPECT_TRUE(fs::is_regular_file(prefix + file)) << file;
+    EXPECT_TRUE(fs::is_regular_file(prefix + file)) << prefix + file;
   }
+}
 
+TEST_F(MakeInstall, PlaysFromAPrefixWithBlanksAndShellCharactersAndUninstallsFromThere) {
+  // Where a shell or make would split, expand or glob unquoted words; two blanks in a row, which
+  // a man page would join.
+  const std::string prefix = folder + "/my  games $HOME `id` 'it''s' * & (x) [y";
+  const std::string staging = folder + "/stage $PATH";
+  // The release build stays for the next run, which then only links.
+  const std::string build = QUADRIVANT_BINARY_DIR "/install-tests/release";
+  const std::string arguments =
+      "RELEASE_DIR=" + shell_quoted(build) + " PREFIX=" + shell_quoted(prefix);
+  std::string said;
+
+  // A staged install writes below DESTDIR only, and its uninstall removes all of it from there.
+  ASSERT_EQ(make("install JOBS=2 DESTDIR=" + shell_quoted(staging) + " " + arguments, &said), 0)
+      << said;
+  expect_installed(staging + prefix);
+  EXPECT_EQ(tree(folder).count("stage $PATH/"), 1u);
+  EXPECT_FALSE(fs::exists(prefix)) << "nothing outside the staging folder";
+  ASSERT_EQ(make("uninstall " + arguments, &said), 0) << said;
+  EXPECT_TRUE(tree(folder).empty()) << "the staging folder, which the install made, is gone";
+
+  ASSERT_EQ(make("install JOBS=2 " + arguments, &said), 0) << said;
+  expect_installed(prefix);
+  EXPECT_EQ(said.find("Ignoring extra path"), std::string::npos) << said;
+  const std::string world = prefix + "/share/quadrivant";
+
+  // The installed game finds its adventure from an empty directory: the path compiled into it
+  // is the prefix as written.
   const std::string empty = make_temporary_directory();
   const ProgramRun game = run_program(prefix + "/bin/quadrivant", {}, empty, "quit\n");
   EXPECT_EQ(game.exit_status, 0) << game.standard_error;
@@ -109,37 +185,167 @@ TEST(Install, PlaysTheInstalledAdventureFromAnEmptyDirectory) {
                                                "/manifest.txt\nLoading levels/hub/fg.pgm\n"))
       << game.standard_output.substr(0, 200);
   EXPECT_NE(game.standard_output.find("THANKS FOR PLAYING"), std::string::npos);
-
   const ProgramRun check = run_program(prefix + "/bin/quadrivant-check", {world}, empty, "");
   EXPECT_EQ(check.exit_status, 0) << check.standard_output;
   fs::remove_all(empty);
 
-  // The man page renders without a warning and tells of both programs.
+  // The man page renders without a warning and tells of both programs and of the world's path.
+  const std::string page_file = shell_quoted(prefix + "/share/man/man6/quadrivant.6");
   std::string page;
-  EXPECT_EQ(shell("MANWIDTH=80 man --warnings -l '" + prefix +
-                      "/share/man/man6/quadrivant.6' 2>&1 >/dev/null",
-                  &page),
-            0);
+  EXPECT_EQ(shell("MANWIDTH=200 man --warnings -l " + page_file + " 2>&1 >/dev/null", &page), 0);
   EXPECT_EQ(page, "") << "warnings";
-  EXPECT_EQ(shell("MANWIDTH=80 man -l '" + prefix + "/share/man/man6/quadrivant.6'", &page), 0);
+  EXPECT_EQ(shell("MANWIDTH=200 man -l " + page_file, &page), 0);
   for (const std::string& words :
-       {std::string("quadrivant-check"), std::string("EXIT STATUS"), world}) {
-    EXPECT_NE(page.find(words), std::string::npos) << words;
+       {std::string("quadrivant-check"), std::string("EXIT STATUS"), world + "/"}) {
+    EXPECT_NE(page.find(words), std::string::npos) << words << " in\n" << page;
   }
-  fs::remove_all(prefix);
+
+  // Uninstalled, the folder is as before the install; a second uninstall finds nothing.
+  ASSERT_EQ(make("uninstall " + arguments, &said), 0) << said;
+  EXPECT_NE(said.find("Removed "), std::string::npos) << said;
+  EXPECT_TRUE(tree(folder).empty()) << "the prefix, which the install made, is gone";
+  EXPECT_NE(make("uninstall " + arguments, &said), 0);
+  EXPECT_NE(said.find("Nothing installed from this tree."), std::string::npos) << said;
 }
 
-TEST(Install, StagesUnderDestdir) {
-  SKIP_UNLESS_PREFIX_IS_THE_BUILDS_OWN();
-  fs::remove_all(QUADRIVANT_INSTALL_PREFIX);
-  const std::string staging = make_temporary_directory();
+TEST_F(MakeInstall, RefusesWhatCMakeWouldNotCarryBeforeBuildingAnything) {
+  const std::string build = folder + "/release";
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"PREFIX=games", "PREFIX must be an absolute path, not 'games'."},
+      {"PREFIX=", "PREFIX must be an absolute path, not ''."},
+      {"PREFIX=" + shell_quoted(folder + "/a;b"), "PREFIX must not hold ';'"},
+      {"PREFIX=" + shell_quoted(folder + "/say \"hi\""), "PREFIX must not hold ';', '\"'"},
+      {"PREFIX=" + shell_quoted(folder + "/a\\b"), "PREFIX must not hold ';', '\"', '\\'"},
+      {"PREFIX=" + shell_quoted(folder + "/${HOME}"), "PREFIX must not hold"},
+      {"PREFIX=" + shell_quoted(folder + "/line\nbreak"), "PREFIX must not hold a line break."},
+      {"PREFIX=/opt DESTDIR=" + shell_quoted(folder + "/a\\b"), "DESTDIR must not hold '\\'"},
+  };
+  for (const auto& [arguments, complaint] : refused) {
+    std::string said;
+    EXPECT_NE(make("install RELEASE_DIR=" + shell_quoted(build) + " " + arguments, &said), 0)
+        << arguments;
+    EXPECT_NE(said.find("make install: " + complaint), std::string::npos) << said;
+  }
+  EXPECT_TRUE(tree(folder).empty()) << "nothing configured, built or installed";
+}
+
+TEST_F(Uninstall, RemovesWhatTheInstallWroteAndTheDirectoriesItMadeOnceEmpty) {
+  // A prefix the system already has, with files of its own; installed twice, as after an update.
+  const std::string system = folder + "/usr local";
+  write_foreign_files(system);
+  const std::set<std::string> before = tree(folder);
+  install_test_build(system);
+  install_test_build(system);
+  expect_installed(system);
   std::string said;
-  ASSERT_EQ(shell("DESTDIR='" + staging + "' cmake --install '" QUADRIVANT_BINARY_DIR "'", &said),
-            0)
+  ASSERT_EQ(uninstall_test_build(&said), 0) << said;
+  EXPECT_EQ(tree(folder), before) << "only the install's files and directories are gone";
+  EXPECT_FALSE(fs::exists(record));
+
+  // A prefix two levels below what exists: both levels are made, and removed again; a
+  // directory that holds a player's file when the install's files are gone stays.
+  const std::string fresh = folder + "/new parent/my games";
+  install_test_build(fresh);
+  ASSERT_EQ(uninstall_test_build(&said), 0) << said;
+  EXPECT_EQ(tree(folder), before);
+  install_test_build(fresh);
+  write_file(fresh + "/share/quadrivant/saved game.txt", "mine\n");
+  ASSERT_EQ(uninstall_test_build(&said), 0) << said;
+  EXPECT_EQ(tree(folder + "/new parent"),
+            (std::set<std::string>{"my games/", "my games/share/", "my games/share/quadrivant/",
+                                   "my games/share/quadrivant/saved game.txt"}));
+}
+
+TEST_F(Uninstall, RefusesWhileADirectoryLeadsElsewhereThanAtInstallTime) {
+  fs::create_directories(folder + "/first");
+  fs::create_directories(folder + "/second/bin");
+  write_file(folder + "/second/bin/quadrivant", "another game's program\n");
+  const std::string link = folder + "/games";
+  fs::create_directory_symlink("first", link);
+  install_test_build(link);
+  expect_installed(folder + "/first");
+  const std::set<std::string> installed = tree(folder);
+
+  const auto retarget = [&](const std::string& path, const std::string& target) {
+    fs::remove(path);
+    fs::create_directory_symlink(target, path);
+  };
+  // The prefix now leads to another place with files of the same names, or nowhere.
+  std::string said;
+  retarget(link, "second");
+  EXPECT_NE(uninstall_test_build(&said), 0);
+  EXPECT_NE(said.find("make uninstall: " + link + " led to " + folder +
+                      "/first at install time and now leads to " + folder +
+                      "/second; nothing is removed."),
+            std::string::npos)
       << said;
-  EXPECT_TRUE(fs::is_regular_file(staging + QUADRIVANT_INSTALL_PREFIX "/bin/quadrivant"));
-  EXPECT_FALSE(fs::exists(QUADRIVANT_INSTALL_PREFIX)) << "nothing outside the staging folder";
-  fs::remove_all(staging);
+  retarget(link, "nowhere");
+  EXPECT_NE(uninstall_test_build(&said), 0);
+  EXPECT_NE(said.find(link + " led to " + folder + "/first at install time and now leads nowhere"),
+            std::string::npos)
+      << said;
+  // A directory below the prefix taken elsewhere is refused as well.
+  retarget(link, "first");
+  fs::rename(folder + "/first/share/quadrivant/levels", folder + "/levels");
+  fs::create_directories(folder + "/decoy/hub");
+  write_file(folder + "/decoy/hub/codes.pgm", "not the game's\n");
+  fs::create_directory_symlink("../../../decoy", folder + "/first/share/quadrivant/levels");
+  EXPECT_NE(uninstall_test_build(&said), 0);
+  EXPECT_NE(said.find("/first/share/quadrivant/levels at install time and now leads to " + folder +
+                      "/decoy;"),
+            std::string::npos)
+      << said;
+  EXPECT_EQ(read_file(folder + "/decoy/hub/codes.pgm"), "not the game's\n");
+  fs::remove(folder + "/first/share/quadrivant/levels");
+  fs::rename(folder + "/levels", folder + "/first/share/quadrivant/levels");
+  fs::remove_all(folder + "/decoy");
+  EXPECT_EQ(tree(folder), installed) << "nothing removed";
+  EXPECT_TRUE(fs::exists(record)) << "the record stays";
+
+  // Back where it led, the uninstall goes through.
+  ASSERT_EQ(uninstall_test_build(&said), 0) << said;
+  EXPECT_EQ(tree(folder), (std::set<std::string>{"first/", "games ->", "second/", "second/bin/",
+                                                 "second/bin/quadrivant"}));
+}
+
+TEST_F(Uninstall, KeepsItsRecordUntilEveryFileIsGone) {
+  const std::string prefix = folder + "/games";
+  install_test_build(prefix);
+  // A file that cannot be removed as a file: a directory with something in it took its place.
+  fs::remove(prefix + "/bin/quadrivant");
+  fs::create_directories(prefix + "/bin/quadrivant/inside");
+  std::string said;
+  EXPECT_NE(uninstall_test_build(&said), 0);
+  EXPECT_NE(said.find("make uninstall: " + prefix + "/bin/quadrivant could not be removed"),
+            std::string::npos)
+      << said;
+  EXPECT_NE(said.find("1 files are left; " + record + " keeps them."), std::string::npos) << said;
+  EXPECT_TRUE(fs::exists(record));
+  EXPECT_EQ(tree(folder), (std::set<std::string>{"games/", "games/bin/", "games/bin/quadrivant/",
+                                                 "games/bin/quadrivant/inside/"}))
+      << "every other file and emptied directory is gone";
+
+  fs::remove_all(prefix + "/bin/quadrivant");
+  ASSERT_EQ(uninstall_test_build(&said), 0) << said;
+  EXPECT_TRUE(tree(folder).empty());
+  EXPECT_FALSE(fs::exists(record));
+}
+
+TEST_F(Uninstall, RemovesAStagedInstallFromBelowItsDestdirOnly) {
+  // The system has the game at the paths a package is staged for.
+  const std::string system = folder + "/usr local";
+  write_foreign_files(system);
+  fs::create_directories(system + "/share/quadrivant");
+  write_file(system + "/bin/quadrivant", "the system's game\n");
+  write_file(system + "/share/quadrivant/manifest.txt", "the system's world\n");
+  const std::set<std::string> before = tree(folder);
+
+  install_test_build(system, folder + "/stage dir/");
+  expect_installed(folder + "/stage dir" + system);
+  std::string said;
+  ASSERT_EQ(uninstall_test_build(&said), 0) << said;
+  EXPECT_EQ(tree(folder), before) << "the staging folder is gone, the system untouched";
+  EXPECT_EQ(read_file(system + "/bin/quadrivant"), "the system's game\n");
 }
 
 }  // namespace

@@ -81,6 +81,10 @@ TEST_F(WorldLoading, EveryFileLandsInItsLevelAndMemberThenTheGameStarts) {
 }
 
 TEST_F(WorldLoading, RefusedWorldEndsTheGameWithTheReportsBeforeTheFaultAndItsMessage) {
+  // Without a manifest in its working directory the game plays the installed adventure. The test
+  // build looks for that in a folder of its own, which no test installs into.
+  ASSERT_FALSE(std::filesystem::exists(QUADRIVANT_INSTALL_PREFIX "/share/quadrivant"))
+      << "an adventure is installed where the test build's game looks for one";
   using Case = std::tuple<std::string, std::string, std::string>;
   // An image layer of level 1 (70 x 24) that is `width` x `height`.
   const auto wrong_size = [](const std::string& file, int width, int height) {

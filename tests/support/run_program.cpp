@@ -19,6 +19,12 @@ std::string make_temporary_directory() {
   return pattern;
 }
 
+std::string shell_quoted(const std::string& text) {
+  std::string word = "'";
+  for (const char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return word + "'";
+}
+
 void write_file(const std::string& path, const std::string& contents) {
   write_text_file(path, contents);
 }

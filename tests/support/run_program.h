@@ -33,6 +33,9 @@ inline ProgramRun run_program(const std::string& program, const std::string& wor
 // A fresh empty directory below the system's temporary directory.
 std::string make_temporary_directory();
 
+// `text` as one word for the shell, whatever it holds.
+std::string shell_quoted(const std::string& text);
+
 // Writes `contents` to `path`, replacing the file; throws a Failure if it cannot, close included.
 void write_file(const std::string& path, const std::string& contents);
 std::string read_file(const std::string& path);

@@ -33,7 +33,7 @@ enum class Moment { prompt, walk, panel };
 
 struct SignalCase {
   const char* name;
-  const char* program;
+  const char* program;  // the walk is always the test program's, held frame by frame
   Moment moment;
   int signal_number;
   const char* keys;  // typed at the terminal, or nullptr: the signal is sent to the game's pid
@@ -41,12 +41,17 @@ struct SignalCase {
 
 const SignalCase signal_cases[] = {
     {"ctrl_c_at_the_prompt", QUADRIVANT_TEST_PROGRAM, Moment::prompt, SIGINT, "C-c"},
-    {"ctrl_c_during_a_walk", QUADRIVANT_PROGRAM, Moment::walk, SIGINT, "C-c"},
+    {"ctrl_c_during_a_walk", QUADRIVANT_TEST_PROGRAM, Moment::walk, SIGINT, "C-c"},
     {"ctrl_c_in_a_panel", QUADRIVANT_PROGRAM, Moment::panel, SIGINT, "C-c"},
     {"ctrl_backslash_at_the_prompt", QUADRIVANT_TEST_PROGRAM, Moment::prompt, SIGQUIT, "C-\\\\"},
     {"sigterm_at_the_prompt", QUADRIVANT_TEST_PROGRAM, Moment::prompt, SIGTERM, nullptr},
     {"sighup_at_the_prompt", QUADRIVANT_TEST_PROGRAM, Moment::prompt, SIGHUP, nullptr},
 };
+
+// The marker on its way left from its home cell, over the map that has not begun to scroll.
+bool walking_left(const TerminalScreen& s) {
+  return s.character(13, 36) != 'X' && s.text(13, 2, 35).find('X') != std::string::npos;
+}
 
 class SignalTest : public testing::TestWithParam<SignalCase> {};
 
@@ -54,14 +59,17 @@ TEST_P(SignalTest, LeavesTheTerminalToTheShell) {
   const SignalCase& c = GetParam();
   TerminalSession session;
   TmuxTerminal& terminal = session.terminal();
-  ASSERT_NO_FATAL_FAILURE(session.start_game(c.program));
   if (c.moment == Moment::walk) {
-    terminal.type("l 15");  // 15 steps: 3.75 s of walking
-    ASSERT_TRUE(
-        terminal.wait_for([](const TerminalScreen& s) { return s.character(13, 33) == 'X'; }));
-  } else if (c.moment == Moment::panel) {
+    // The walk's frames pass one at a time: the signal comes while one of them is shown.
+    ASSERT_NO_FATAL_FAILURE(session.start_gated_game());
+    terminal.type("l 15");
+    ASSERT_TRUE(session.hold_when(walking_left)) << screen_text(terminal.screen(), 26, 80);
+  } else {
+    ASSERT_NO_FATAL_FAILURE(session.start_game(c.program));
+  }
+  if (c.moment == Moment::panel) {
     terminal.type("r 1");
-    ASSERT_TRUE(terminal.wait_for(shows_plaque_panel, 4.0));
+    ASSERT_TRUE(terminal.wait_for(shows_plaque_panel));
   }
   if (c.keys != nullptr)
     terminal.press(c.keys);
@@ -98,9 +106,9 @@ TEST(Stop, CtrlZLeavesTheTerminalToTheShellAndFgRedrawsACleanScreen) {
   expect_shell_below_picture(terminal.screen(), 26,
                              row_starting_with(terminal.screen(), 26, "[1]"));
 
-  terminal.type("fg");
+  session.type_at_shell("fg");
   EXPECT_TRUE(terminal.wait_for([](const TerminalScreen& s) {
-    return waits_at_prompt(s) && only_the_picture(s, 26, 80);
+    return game_waits_for_a_command(s) && only_the_picture(s, 26, 80);
   })) << screen_text(terminal.screen(), 26, 80);
 
   // The game plays on, and ends as ever.
@@ -108,36 +116,43 @@ TEST(Stop, CtrlZLeavesTheTerminalToTheShellAndFgRedrawsACleanScreen) {
   session.shell_status(0);
 }
 
-TEST(Resize, GrowingTheTerminalLeavesNothingButThePictureAfterOneTurn) {
+TEST(Resize, GrowingTheTerminalLeavesNothingButThePictureAndTheGamePlaysOn) {
   TerminalSession session;
   TmuxTerminal& terminal = session.terminal();
   // Lines in the shell's history, which a growing window pulls back into view.
-  terminal.type("seq 1000 1100");
+  session.type_at_shell("seq 1000 1100");
   ASSERT_NO_FATAL_FAILURE(session.start_game(QUADRIVANT_TEST_PROGRAM));
   terminal.resize(120, 40);
-  terminal.type("r 0");
   EXPECT_TRUE(terminal.wait_for([](const TerminalScreen& s) {
-    return waits_at_prompt(s) && only_the_picture(s, 40, 120);
+    return game_waits_for_a_command(s) && only_the_picture(s, 40, 120);
+  })) << screen_text(terminal.screen(), 40, 120);
+
+  // A step left: the plaque right of the start moves from column 37 to 38.
+  terminal.type("l 1");
+  EXPECT_TRUE(terminal.wait_for([](const TerminalScreen& s) {
+    return game_waits_for_a_command(s) && s.character(13, 38) == '#' &&
+           s.character(13, 37) != '#' && only_the_picture(s, 40, 120);
   })) << screen_text(terminal.screen(), 40, 120);
 }
 
 TEST(Resize, AResizeDuringAWalkIsClearedBeforeItsNextFrame) {
   TerminalSession session;
   TmuxTerminal& terminal = session.terminal();
-  terminal.type("seq 1000 1100");
-  ASSERT_NO_FATAL_FAILURE(session.start_game(QUADRIVANT_PROGRAM));
-  terminal.type("l 15");  // 15 steps: 3.75 s of walking
-  ASSERT_TRUE(
-      terminal.wait_for([](const TerminalScreen& s) { return s.character(13, 34) == 'X'; }));
+  session.type_at_shell("seq 1000 1100");
+  ASSERT_NO_FATAL_FAILURE(session.start_gated_game());
+  terminal.type("l 15");
+  ASSERT_TRUE(session.hold_when(walking_left)) << screen_text(terminal.screen(), 26, 80);
   terminal.resize(120, 40);
-  // Still walking (the marker away from its home cell), and already nothing but the picture.
-  EXPECT_TRUE(terminal.wait_for(
-      [](const TerminalScreen& s) {
-        return s.character(13, 36) != 'X' && s.text(25, 1, 71) == std::string(71, '#') &&
-               only_the_picture(s, 40, 120);
-      },
-      2.0))
-      << screen_text(terminal.screen(), 40, 120);
+  // The grown window shows the shell's lines it pulled back into view, as long as the frame
+  // lasts; one frame on the game is still walking, and there is nothing but the picture.
+  EXPECT_TRUE(terminal.wait_for([](const TerminalScreen& s) {
+    return !only_the_picture(s, 40, 120);
+  })) << screen_text(terminal.screen(), 40, 120);
+  session.gate().release();
+  EXPECT_TRUE(terminal.wait_for([&](const TerminalScreen& s) {
+    return session.gate().holding() && walking_left(s) &&
+           s.text(25, 1, 71) == std::string(71, '#') && only_the_picture(s, 40, 120);
+  })) << screen_text(terminal.screen(), 40, 120);
 }
 
 }  // namespace

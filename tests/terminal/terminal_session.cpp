@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "support/run_program.h"
+#include "support/screen_checks.h"
 #include "support/test_world.h"
 
 namespace quadrivant {
@@ -25,14 +26,28 @@ std::string world_with_plaque() {
 
 std::string shell_in(const std::string& directory) {
   // No startup files and no history file: the shell behaves the same on every machine.
-  return "cd '" + directory + "' && HISTFILE=/dev/null PS1='$ ' exec bash --norc --noprofile -i";
+  return "cd '" + directory + "' && HISTFILE=/dev/null PS1='" + TerminalSession::shell_prompt +
+         "' exec bash --norc --noprofile -i";
+}
+
+// Whether the shell waits for a command: the cursor stands right after its prompt on a row that
+// holds nothing else.
+bool shell_waits(const TerminalScreen& s, int columns) {
+  const std::string prompt = TerminalSession::shell_prompt;
+  const int row = s.cursor_row();
+  return s.cursor_column() == static_cast<int>(prompt.size()) + 1 &&
+         s.text(row, 1, columns) == prompt + std::string(columns - prompt.size(), ' ');
+}
+
+std::string screen_of(TmuxTerminal& terminal) {
+  return screen_text(terminal.screen(), terminal.rows(), terminal.columns());
 }
 
 }  // namespace
 
-bool waits_at_prompt(const TerminalScreen& s) {
+bool game_waits_for_a_command(const TerminalScreen& s) {
   return s.text(1, 1, 24) == std::string(24, '#') && s.text(25, 1, 71) == std::string(71, '#') &&
-         s.character(13, 36) == 'X' && s.background(13, 36) == 160 && s.text(2, 29, 30) == ">>" &&
+         s.character(13, 36) == 'X' && s.background(13, 36) == 160 && waits_at_prompt(s) &&
          s.foreground(2, 29) == 36;
 }
 
@@ -48,20 +63,47 @@ int row_starting_with(const TerminalScreen& s, int rows, const std::string& text
 
 TerminalSession::TerminalSession(int columns, int rows)
     : directory_(world_with_plaque()), terminal_(shell_in(directory_), columns, rows) {
-  EXPECT_TRUE(terminal_.wait_for(
-      [&](const TerminalScreen& s) { return row_starting_with(s, rows, "$") != 0; }));
-  terminal_.type("ulimit -c 0");  // SIGQUIT leaves no core file behind
+  type_at_shell("ulimit -c 0");  // SIGQUIT leaves no core file behind
 }
 
 TerminalSession::~TerminalSession() {
+  gate_.reset();
   std::filesystem::remove_all(directory_);
 }
 
+void TerminalSession::type_at_shell(const std::string& line) {
+  EXPECT_TRUE(terminal_.wait_for([&](const TerminalScreen& s) {
+    return shell_waits(s, terminal_.columns());
+  })) << "the shell's prompt, before typing "
+      << line << ":\n"
+      << screen_of(terminal_);
+  terminal_.type(line);
+}
+
 void TerminalSession::start_game(const std::string& program) {
-  terminal_.type("'" + program + "'");
-  ASSERT_TRUE(terminal_.wait_for(waits_at_prompt, 8.0))
-      << "the game's first prompt:\n"
-      << screen_text(terminal_.screen(), terminal_.rows(), terminal_.columns());
+  type_at_shell(shell_quoted(program));
+  ASSERT_TRUE(terminal_.wait_for(game_waits_for_a_command)) << "the game's first prompt:\n"
+                                                            << screen_of(terminal_);
+}
+
+void TerminalSession::start_gated_game() {
+  gate_ = std::make_unique<WaitGate>(directory_);
+  type_at_shell(gate_->environment() + shell_quoted(QUADRIVANT_TEST_PROGRAM));
+  // Up to the first prompt the game shows only the title page, which has no prompt.
+  ASSERT_TRUE(terminal_.wait_for([&](const TerminalScreen& s) {
+    if (gate_->holding()) gate_->release();
+    return !gate_->holding() && game_waits_for_a_command(s);
+  })) << "the game's first prompt:\n"
+      << screen_of(terminal_);
+}
+
+bool TerminalSession::hold_when(const TmuxTerminal::Screen& seen) {
+  return terminal_.wait_for([&](const TerminalScreen& s) {
+    if (!gate_->holding()) return false;
+    if (seen(s)) return true;
+    gate_->release();
+    return false;
+  });
 }
 
 int TerminalSession::game_pid() {
@@ -76,13 +118,13 @@ int TerminalSession::game_pid() {
 }
 
 const TerminalScreen& TerminalSession::shell_status(int expected_status) {
-  terminal_.type("echo status:$?");
+  type_at_shell("echo status:$?");
   const std::string status = "status:" + std::to_string(expected_status);
   EXPECT_TRUE(terminal_.wait_for([&](const TerminalScreen& s) {
     return row_starting_with(s, terminal_.rows(), status) != 0;
   })) << "expected "
       << status << " in\n"
-      << screen_text(terminal_.screen(), terminal_.rows(), terminal_.columns());
+      << screen_of(terminal_);
   return terminal_.screen();
 }
 

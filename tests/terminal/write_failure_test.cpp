@@ -54,8 +54,9 @@ INSTANTIATE_TEST_SUITE_P(WriteFailures, WriteFailureTest, testing::ValuesIn(writ
 TEST(WriteFailure, AClosedPipeStillEndsTheGameBySigpipe) {
   TerminalSession session;
   TmuxTerminal& terminal = session.terminal();
-  terminal.type("yes r 1 | '" QUADRIVANT_TEST_PROGRAM "' | head -c 1000 > /dev/null");
-  terminal.type("echo pipe:${PIPESTATUS[1]}");
+  session.type_at_shell("yes r 1 | " + shell_quoted(QUADRIVANT_TEST_PROGRAM) +
+                        " | head -c 1000 > /dev/null");
+  session.type_at_shell("echo pipe:${PIPESTATUS[1]}");
   EXPECT_TRUE(terminal.wait_for([](const TerminalScreen& s) {
     return row_starting_with(s, 26, "pipe:141") != 0;
   })) << screen_text(terminal.screen(), 26, 80);
