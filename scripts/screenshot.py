@@ -7,7 +7,7 @@ real timings, captures the screen with its colours (tmux capture-pane -e) and dr
 cells of the game's screen as an SVG picture.
 
 Usage: scripts/screenshot.py [LINES] [OUTPUT]
-  LINES   how many walkthrough lines to play before the capture (default 15: the player has
+  LINES   how many walkthrough lines to play before the capture (default 18: the player has
           crossed the great hall and walked into the gate of music, whose text is shown)
   OUTPUT  the picture to write (default docs/screenshot.svg)
 """
@@ -116,7 +116,7 @@ def svg_picture(cells):
 
 
 def main():
-    lines_to_play = int(sys.argv[1]) if len(sys.argv) > 1 else 15
+    lines_to_play = int(sys.argv[1]) if len(sys.argv) > 1 else 18
     output = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "docs", "screenshot.svg")
     if not os.access(GAME, os.X_OK):
         sys.exit("build the game first: make release")
