@@ -20,6 +20,8 @@ std::string world_with_plaque() {
   level.codes[13][20] = 200;  // information entry 0, right of the start cell (19, 13)
   level.infos = {{"A PLAQUE BY THE DOOR.", "The plaque glows.", 1}};
   level.obstructions = {{"A gate the plaque opens."}};
+  level.codes[11][19] = 100;  // problem 0, two cells above the start cell
+  level.problems = {{"HOW MANY SIDES HAS A SQUARE?", "FOUR SIDES, OF COURSE.", 4}};
   write_world(directory, {level});
   return directory;
 }

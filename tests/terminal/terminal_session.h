@@ -28,8 +28,9 @@ class TerminalSession {
   // The shell's prompt, which it shows when it waits for a command.
   static constexpr const char* shell_prompt = "shell> ";
 
-  // A test world with free ground around the start and a plaque (an information entry) on
-  // the cell right of it; a shell in it, in a window of `columns` x `rows`.
+  // A test world with free ground around the start, a plaque (an information entry) on the cell
+  // right of it and a problem ("HOW MANY SIDES HAS A SQUARE?", 4) two cells above it; a shell
+  // in it, in a window of `columns` x `rows`.
   explicit TerminalSession(int columns = 80, int rows = 26);
   ~TerminalSession();
 
