@@ -35,13 +35,28 @@ constexpr long long cube_index(long long red_level, long long green_level, long 
   return 16 + 36 * red_level + 6 * green_level + blue_level;
 }
 
-// The colour-cube index of a pixel whose components are all 0..255.
-int byte_pixel_index(unsigned red, unsigned green, unsigned blue) {
-  return static_cast<int>(
-      cube_index(byte_cube_levels[red], byte_cube_levels[green], byte_cube_levels[blue]));
+// What each component of a pixel whose components are all 0..255 adds to its colour-cube index,
+// red bringing the cube's first index too, so such a pixel takes three look-ups and two sums.
+struct CubeShares {
+  std::array<std::uint8_t, 256> red{}, green{}, blue{};
+};
+
+constexpr CubeShares cube_shares = [] {
+  CubeShares shares;
+  for (std::size_t byte = 0; byte < 256; ++byte) {
+    shares.red[byte] = static_cast<std::uint8_t>(cube_index(byte_cube_levels[byte], 0, 0));
+    shares.green[byte] = static_cast<std::uint8_t>(cube_index(0, byte_cube_levels[byte], 0) - 16);
+    shares.blue[byte] = static_cast<std::uint8_t>(cube_index(0, 0, byte_cube_levels[byte]) - 16);
+  }
+  return shares;
+}();
+
+std::uint8_t byte_pixel_index(unsigned red, unsigned green, unsigned blue) {
+  return static_cast<std::uint8_t>(cube_shares.red[red] + cube_shares.green[green] +
+                                   cube_shares.blue[blue]);
 }
 
-int raw_pixel_index(const unsigned char* pixel) {
+std::uint8_t raw_pixel_index(const unsigned char* pixel) {
   return byte_pixel_index(pixel[0], pixel[1], pixel[2]);
 }
 
@@ -239,7 +254,9 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
     if (got < raster_bytes) refuse_short_raster(file, header);  // the file shrank meanwhile
     return Layer(header.width, std::move(cells));
   }
-  cells.reserve(static_cast<std::size_t>(width * height));
+  cells.resize(static_cast<std::size_t>(width * height));
+  // The raster holds exactly as many pixels as the layer cells: each is written once, in turn.
+  std::uint8_t* out = cells.data();
   // A pixel's bytes may be split between two blocks of the file: they wait here until complete.
   std::array<unsigned char, 3> pixel{};
   std::size_t pending = 0;
@@ -252,11 +269,12 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
       pending += taken;
       in += taken;
       if (pending < pixel.size()) return;
-      cells.push_back(static_cast<std::uint8_t>(raw_pixel_index(pixel.data())));
+      *out++ = raw_pixel_index(pixel.data());
     }
-    for (; in_end - in >= 3; in += 3) {
-      cells.push_back(static_cast<std::uint8_t>(raw_pixel_index(in)));
-    }
+    std::uint8_t* const block_out = out;
+    const std::size_t whole_pixels = static_cast<std::size_t>(in_end - in) / 3;
+    for (std::size_t i = 0; i < whole_pixels; ++i, in += 3) block_out[i] = raw_pixel_index(in);
+    out += whole_pixels;
     // Fewer bytes than a pixel are left: they wait for the next block.
     pending = std::min(static_cast<std::size_t>(in_end - in), pixel.size());
     std::copy_n(in, pending, pixel.begin());
