@@ -69,10 +69,10 @@ test-deps:
 bench: bench-build
 	$(BENCH_DIR)/bench/quadrivant_bench $(BENCH_ARGS)
 
-# The benchmarks, the game with instant waits and the game itself, optimised with -O2.
+# The benchmarks, the game with instant waits, the floor and the game itself, optimised with -O2.
 bench-build: bench-deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DQUADRIVANT_BENCH=ON
-	cmake --build $(BENCH_DIR) --parallel $(JOBS) --target quadrivant_bench quadrivant_instant quadrivant
+	cmake --build $(BENCH_DIR) --parallel $(JOBS) --target quadrivant_bench quadrivant_instant quadrivant_floor quadrivant
 
 bench-deps:
 	@sh scripts/install-packages.sh benchmark cmake g++ make libbenchmark-dev

@@ -31,9 +31,53 @@ class Pattern {
 // Information codes whose gate no obstruction table can hold (49 obstructions at most).
 constexpr int first_gateless_information = information_code(most_obstructions);
 
-// A cell code of a playable level: every code but the information entries without a gate.
+// A cell code of a playable level with full tables: every code but the information entries
+// without a gate.
 int playable_code(int byte) {
   return byte >= first_gateless_information && byte < finish_code ? free_ground_code : byte;
+}
+
+// The codes of a level whose tables hold one entry each: mostly free ground.
+constexpr std::array<int, 8> one_entry_codes{
+    free_ground_code, free_ground_code,    obstruction_code(0), room_transition_code(0),
+    problem_code(0),  information_code(0), finish_code,         obstacle_code};
+
+int one_entry_code(int byte) {
+  return one_entry_codes[static_cast<std::size_t>(byte) % one_entry_codes.size()];
+}
+
+// A colour layer holds colour-cube indices (16..231) only: the codes of entry 0 are drawn with
+// the pixels whose indices they are (49, 50, 100 and 200).
+constexpr std::array<std::array<int, 3>, 4> one_entry_pixels{
+    {{0, 255, 175}, {0, 255, 215}, {135, 135, 0}, {255, 0, 215}}};
+
+// The components of such pixels in turn: each pixel is chosen by the byte of its first one.
+class OneEntryPixels {
+ public:
+  int operator()(int byte) {
+    if (component_ == 0) pixel_ = static_cast<std::size_t>(byte) % one_entry_pixels.size();
+    const int value = one_entry_pixels[pixel_][component_];
+    component_ = (component_ + 1) % 3;
+    return value;
+  }
+
+ private:
+  std::size_t pixel_ = 0;
+  std::size_t component_ = 0;
+};
+
+// How many entries each table of a world with `tables` holds.
+struct TableSizes {
+  int transitions;
+  int problems;
+  int informations;
+  int obstructions;
+};
+
+constexpr TableSizes table_sizes(TableFill tables) {
+  if (tables == TableFill::one_entry) return {1, 1, 1, 1};
+  // As many entries as the cell codes can name, so that every generated code is playable.
+  return {most_room_transitions, most_problems, most_obstructions, most_obstructions};
 }
 
 void write_file(const std::string& path, std::string_view bytes) {
@@ -106,11 +150,9 @@ std::string table_header(const char* title, int count) {
   return std::string(title) + "\n" + std::to_string(count) + "\n(entries follow)\n";
 }
 
-// As many entries as the cell codes can name, so that every generated code is playable.
-std::string transitions(int width, int height) {
-  std::string bytes =
-      table_header("Room transitions of the generated level", most_room_transitions);
-  for (int k = 0; k < most_room_transitions; ++k) {
+std::string transitions(int width, int height, int count) {
+  std::string bytes = table_header("Room transitions of the generated level", count);
+  for (int k = 0; k < count; ++k) {
     bytes += "0 " + std::to_string(k * 37 % width) + " " + std::to_string(k * 53 % height) +
              "   to another place\n";
   }
@@ -128,9 +170,9 @@ std::string dialogues(const char* title, int count, const char* first, const cha
   return bytes;
 }
 
-std::string obstructions() {
-  std::string bytes = table_header("Obstructions of the generated level", most_obstructions);
-  for (int k = 0; k < most_obstructions; ++k) {
+std::string obstructions(int count) {
+  std::string bytes = table_header("Obstructions of the generated level", count);
+  for (int k = 0; k < count; ++k) {
     bytes += "Gate " + std::to_string(k) + "\t\tIt does not move.\n";
   }
   return bytes;
@@ -141,25 +183,31 @@ std::string manifest(const std::string& fg, const std::string& bg, const std::st
          "\ncontent.txt\ntransitions.txt\nproblems.txt\ninfos.txt\nobstructions.txt\n";
 }
 
-void write_tables(const std::string& world, int width, int height) {
+void write_tables(const std::string& world, int width, int height, TableFill tables) {
+  const TableSizes sizes = table_sizes(tables);
   write_file(world + "/content.txt", content(width, height, Pattern(4)));
-  write_file(world + "/transitions.txt", transitions(width, height));
+  write_file(world + "/transitions.txt", transitions(width, height, sizes.transitions));
   write_file(world + "/problems.txt",
-             dialogues("Problems of the generated level", most_problems, "Question", "Solved"));
+             dialogues("Problems of the generated level", sizes.problems, "Question", "Solved"));
   write_file(world + "/infos.txt", dialogues("Information entries of the generated level",
-                                             most_obstructions, "Locked", "Unlocked"));
-  write_file(world + "/obstructions.txt", obstructions());
+                                             sizes.informations, "Locked", "Unlocked"));
+  write_file(world + "/obstructions.txt", obstructions(sizes.obstructions));
 }
 
-void write_format_world(const std::string& world, const ImageFormat& format) {
+std::string codes_image(const ImageFormat& format, int width, int height, TableFill tables) {
+  if (tables == TableFill::full) return image(format, width, height, Pattern(3), playable_code);
+  if (format.colour) return image(format, width, height, Pattern(3), OneEntryPixels());
+  return image(format, width, height, Pattern(3), one_entry_code);
+}
+
+void write_format_world(const std::string& world, const ImageFormat& format, TableFill tables) {
   const int width = generated_width, height = generated_height;
   write_file(world + "/" + image_name("fg", format),
              image(format, width, height, Pattern(1), unchanged));
   write_file(world + "/" + image_name("bg", format),
              image(format, width, height, Pattern(2), unchanged));
-  write_file(world + "/" + image_name("codes", format),
-             image(format, width, height, Pattern(3), playable_code));
-  write_tables(world, width, height);
+  write_file(world + "/" + image_name("codes", format), codes_image(format, width, height, tables));
+  write_tables(world, width, height, tables);
   write_file(world + "/manifest.txt", manifest(image_name("fg", format), image_name("bg", format),
                                                image_name("codes", format)));
 }
@@ -171,7 +219,7 @@ void write_refused_world(const std::string& world) {
   write_file(world + "/tall.pgm", image(raw_grey, 1, refused_layer_height, Pattern(1), unchanged));
   write_file(world + "/bg.pgm", image(raw_grey, width, height, Pattern(2), unchanged));
   write_file(world + "/codes.pgm", image(raw_grey, width, height, Pattern(3), playable_code));
-  write_tables(world, width, height);
+  write_tables(world, width, height, TableFill::full);
   write_file(world + "/manifest.txt", manifest("tall.pgm", "bg.pgm", "codes.pgm"));
 }
 
@@ -181,15 +229,21 @@ std::string world_directory(const std::string& directory, const std::string& wor
   return directory + "/" + world;
 }
 
+std::string world_name(const ImageFormat& format, TableFill tables) {
+  return std::string(format.name) + (tables == TableFill::one_entry ? "-one-entry" : "");
+}
+
 std::string image_name(const char* layer, const ImageFormat& format) {
   return std::string(layer) + format.extension;
 }
 
 void write_generated_worlds(const std::string& directory) {
   for (const ImageFormat& format : image_formats) {
-    const std::string world = world_directory(directory, format.name);
-    std::filesystem::create_directories(world);
-    write_format_world(world, format);
+    for (const TableFill tables : table_fills) {
+      const std::string world = world_directory(directory, world_name(format, tables));
+      std::filesystem::create_directories(world);
+      write_format_world(world, format, tables);
+    }
   }
   const std::string refused = world_directory(directory, "refused");
   std::filesystem::create_directories(refused);

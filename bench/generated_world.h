@@ -30,9 +30,19 @@ inline constexpr int generated_height = 2000;
 // tall, so it is loaded whole before it is refused for its size.
 inline constexpr int refused_layer_height = 4'000'000;
 
-// Writes, under `directory`, one playable one-level world per image format (subdirectory named
-// after the format: manifest.txt, fg, bg and codes images, content.txt and the four tables) and
-// the world "refused". Every file the game reads is named relative to its world's directory.
+// How full the tables of a generated world are: as full as the cell codes allow, or one entry
+// each, as in most worlds, which hold few problems; the codes layer then holds only the codes
+// those entries name, free ground, the finish and obstacles.
+enum class TableFill { full, one_entry };
+inline constexpr std::array<TableFill, 2> table_fills{TableFill::full, TableFill::one_entry};
+
+// The name of the world of `format` with `tables`: "P5" for full tables, "P5-one-entry".
+std::string world_name(const ImageFormat& format, TableFill tables);
+
+// Writes, under `directory`, two playable one-level worlds per image format, one for each
+// TableFill (subdirectory named by world_name: manifest.txt, fg, bg and codes images,
+// content.txt and the four tables) and the world "refused". Every file the game reads is named
+// relative to its world's directory.
 void write_generated_worlds(const std::string& directory);
 
 // The directory of the world of `format` (or "refused") under `directory`.

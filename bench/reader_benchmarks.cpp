@@ -52,15 +52,15 @@ void read_tables(benchmark::State& state) {
   }
 }
 
-void load_generated_world(benchmark::State& state, const ImageFormat& format) {
-  const std::string world = world_directory(bench_files(), format.name);
+void load_generated_world(benchmark::State& state, const std::string& name) {
+  const std::string world = world_directory(bench_files(), name);
   for (auto _ : state) benchmark::DoNotOptimize(load_world(nullptr, world));
   state.SetItemsProcessed(state.iterations() * cells_per_level);
 }
 
 // The load-time check the game runs on every loaded world, before the title page.
-void check_generated_world(benchmark::State& state) {
-  const World world = load_world(nullptr, world_directory(bench_files(), "P5"));
+void check_generated_world(benchmark::State& state, const std::string& name) {
+  const World world = load_world(nullptr, world_directory(bench_files(), name));
   for (auto _ : state) refuse_unplayable_world(world);
   state.SetItemsProcessed(state.iterations() * cells_per_level);
 }
@@ -74,13 +74,21 @@ void check_generated_world(benchmark::State& state) {
   }
   benchmark::RegisterBenchmark("ReadContent", read_content)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("ReadTables", read_tables)->Unit(benchmark::kMicrosecond);
+  // Each format with full tables (LoadWorld/P5) and one entry a table (LoadWorld/P5-one-entry).
   for (const ImageFormat& format : image_formats) {
-    benchmark::RegisterBenchmark(
-        (std::string("LoadWorld/") + format.name).c_str(),
-        [&format](benchmark::State& state) { load_generated_world(state, format); })
-        ->Unit(benchmark::kMillisecond);
+    for (const TableFill tables : table_fills) {
+      const std::string name = world_name(format, tables);
+      benchmark::RegisterBenchmark(("LoadWorld/" + name).c_str(), [name](benchmark::State& state) {
+        load_generated_world(state, name);
+      })->Unit(benchmark::kMillisecond);
+    }
   }
-  benchmark::RegisterBenchmark("CheckWorld", check_generated_world)->Unit(benchmark::kMillisecond);
+  for (const TableFill tables : table_fills) {
+    const std::string name = world_name(image_formats[2], tables);
+    benchmark::RegisterBenchmark(("CheckWorld/" + name).c_str(), [name](benchmark::State& state) {
+      check_generated_world(state, name);
+    })->Unit(benchmark::kMillisecond);
+  }
   return true;
 }();
 

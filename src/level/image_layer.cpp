@@ -37,9 +37,29 @@ constexpr long long cube_index(long long red_level, long long green_level, long 
   return 16 + 36 * red_level + 6 * green_level + blue_level;
 }
 
-int raw_pixel_index(const unsigned char* pixel) {
-  return static_cast<int>(cube_index(byte_cube_levels[pixel[0]], byte_cube_levels[pixel[1]],
-                                     byte_cube_levels[pixel[2]]));
+// What each component of a pixel whose components are all 0..255 adds to its colour-cube index,
+// red bringing the cube's first index too, so such a pixel takes three look-ups and two sums.
+struct CubeShares {
+  std::array<std::uint8_t, 256> red{}, green{}, blue{};
+};
+
+constexpr CubeShares cube_shares = [] {
+  CubeShares shares;
+  for (std::size_t byte = 0; byte < 256; ++byte) {
+    shares.red[byte] = static_cast<std::uint8_t>(cube_index(byte_cube_levels[byte], 0, 0));
+    shares.green[byte] = static_cast<std::uint8_t>(cube_index(0, byte_cube_levels[byte], 0) - 16);
+    shares.blue[byte] = static_cast<std::uint8_t>(cube_index(0, 0, byte_cube_levels[byte]) - 16);
+  }
+  return shares;
+}();
+
+std::uint8_t byte_pixel_index(unsigned red, unsigned green, unsigned blue) {
+  return static_cast<std::uint8_t>(cube_shares.red[red] + cube_shares.green[green] +
+                                   cube_shares.blue[blue]);
+}
+
+std::uint8_t raw_pixel_index(const unsigned char* pixel) {
+  return byte_pixel_index(pixel[0], pixel[1], pixel[2]);
 }
 
 bool is_colour(int format) {
@@ -112,17 +132,6 @@ ImageHeader read_image_header(LevelFile& file) {
                     " pixels need!\n");
 }
 
-// One sample of a plain (ASCII) raster.
-int read_plain_sample(LevelFile& file, const ImageHeader& header) {
-  int sample = 0;
-  const NumberRead read = file.read_number(sample);
-  if (read == NumberRead::number) return sample;
-  if (read == NumberRead::end_of_file) refuse_short_raster(file, header);
-  // The byte that is not a number is still unread, so the line is the one it stands on.
-  refuse_level_file("A value on line " + std::to_string(file.line()) + " of the image " +
-                    file.path() + " is not a number!\n");
-}
-
 // The most pixels the rest of the file can hold: every plain sample takes a digit and a
 // separator, but the last needs no separator.
 std::uint64_t most_plain_pixels(const LevelFile& file, const ImageHeader& header) {
@@ -130,23 +139,101 @@ std::uint64_t most_plain_pixels(const LevelFile& file, const ImageHeader& header
   return is_colour(header.format) ? samples / 3 : samples;
 }
 
-Layer read_plain_raster(LevelFile& file, const ImageHeader& header) {
-  const std::uint64_t pixels = static_cast<std::uint64_t>(header.width) * header.height;
-  // Reserved once for all the file can hold, so a header's promise reserves nothing the file does
-  // not hold and a sound file never makes the cells move.
-  std::vector<int> cells;
-  cells.reserve(static_cast<std::size_t>(std::min(pixels, most_plain_pixels(file, header))));
-  for (std::uint64_t i = 0; i < pixels; ++i) {
-    if (is_colour(header.format)) {
-      const int red = read_plain_sample(file, header);
-      const int green = read_plain_sample(file, header);
-      const int blue = read_plain_sample(file, header);
-      cells.push_back(colour_cube_index(red, green, blue));
+// The cells of a plain raster as they are read: bytes while every value fits in one, ints from
+// the first that does not (the load-time check refuses such a layer, naming the value).
+class PlainCells {
+ public:
+  explicit PlainCells(std::size_t expected) { bytes_.reserve(expected); }
+
+  void add(std::span<const int> values) {
+    if (!wide_ && all_fit_in_a_byte(values)) {
+      const std::size_t end = bytes_.size();
+      bytes_.resize(end + values.size());
+      std::copy(values.begin(), values.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(end));
+      return;
+    }
+    if (!wide_) widen();
+    ints_.insert(ints_.end(), values.begin(), values.end());
+  }
+
+  Layer layer(int width) && {
+    return wide_ ? Layer(width, std::move(ints_)) : Layer(width, std::move(bytes_));
+  }
+
+ private:
+  // Looks at every value, without stopping at the first too large, so the look runs in wide steps.
+  static bool all_fit_in_a_byte(std::span<const int> values) {
+    unsigned beyond_a_byte = 0;
+    for (const int value : values) beyond_a_byte |= static_cast<unsigned>(value) >> 8;
+    return beyond_a_byte == 0;
+  }
+
+  void widen() {
+    ints_.reserve(bytes_.capacity());
+    ints_.assign(bytes_.begin(), bytes_.end());
+    bytes_ = {};
+    wide_ = true;
+  }
+
+  bool wide_ = false;
+  LayerBytes bytes_;
+  std::vector<int> ints_;
+};
+
+// Samples are read in batches of this many, a whole number of pixels of either kind, each batch
+// converted into the layer at once.
+constexpr std::size_t sample_batch = 3 * 1024;
+
+// Fills `batch` with the next samples of a plain raster; refuses a raster that ends first or
+// holds something else than a number.
+void read_plain_samples(LevelFile& file, const ImageHeader& header, std::span<int> batch) {
+  std::size_t count = 0;
+  const NumberRead read = file.read_numbers(batch, count);
+  if (read == NumberRead::end_of_file) refuse_short_raster(file, header);
+  if (read == NumberRead::not_a_number) {
+    // The byte that is not a number is still unread, so the line is the one it stands on.
+    refuse_level_file("A value on line " + std::to_string(file.line()) + " of the image " +
+                      file.path() + " is not a number!\n");
+  }
+}
+
+// The colour-cube index of every pixel of `samples`, three samples a pixel, into `indices`.
+void index_pixels(std::span<const int> samples, std::span<int> indices) {
+  for (std::size_t i = 0; i < indices.size(); ++i) {
+    const int* const pixel = &samples[3 * i];
+    // Samples of an 8-bit image are looked up; any others take the arithmetic.
+    if (static_cast<unsigned>(pixel[0] | pixel[1] | pixel[2]) <= 255) {
+      indices[i] =
+          byte_pixel_index(static_cast<unsigned>(pixel[0]), static_cast<unsigned>(pixel[1]),
+                           static_cast<unsigned>(pixel[2]));
     } else {
-      cells.push_back(read_plain_sample(file, header));
+      indices[i] = colour_cube_index(pixel[0], pixel[1], pixel[2]);
     }
   }
-  return Layer(header.width, std::move(cells));
+}
+
+Layer read_plain_raster(LevelFile& file, const ImageHeader& header) {
+  const std::uint64_t pixels = static_cast<std::uint64_t>(header.width) * header.height;
+  const std::uint64_t per_pixel = is_colour(header.format) ? 3 : 1;
+  // Reserved once for all the file can hold, so a header's promise reserves nothing the file does
+  // not hold and a sound file never makes the cells move.
+  PlainCells cells(static_cast<std::size_t>(std::min(pixels, most_plain_pixels(file, header))));
+  std::array<int, sample_batch> samples;
+  std::array<int, sample_batch / 3> indices;
+  for (std::uint64_t done = 0; done < pixels;) {
+    const auto batch =
+        static_cast<std::size_t>(std::min<std::uint64_t>(pixels - done, sample_batch / per_pixel));
+    const std::span<int> read(samples.data(), batch * per_pixel);
+    read_plain_samples(file, header, read);
+    if (per_pixel == 3) {
+      index_pixels(read, std::span(indices.data(), batch));
+      cells.add(std::span(indices.data(), batch));
+    } else {
+      cells.add(read);
+    }
+    done += batch;
+  }
+  return std::move(cells).layer(header.width);
 }
 
 // The raster is exactly width x height pixels of one or three bytes; its size is checked against
@@ -169,7 +256,9 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
     if (got < raster_bytes) refuse_short_raster(file, header);  // the file shrank meanwhile
     return Layer(header.width, std::move(cells));
   }
-  cells.reserve(static_cast<std::size_t>(width * height));
+  cells.resize(static_cast<std::size_t>(width * height));
+  // The raster holds exactly as many pixels as the layer cells: each is written once, in turn.
+  std::uint8_t* out = cells.data();
   // A pixel's bytes may be split between two blocks of the file: they wait here until complete.
   std::array<unsigned char, 3> pixel{};
   std::size_t pending = 0;
@@ -182,11 +271,12 @@ Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
       pending += taken;
       in += taken;
       if (pending < pixel.size()) return;
-      cells.push_back(static_cast<std::uint8_t>(raw_pixel_index(pixel.data())));
+      *out++ = raw_pixel_index(pixel.data());
     }
-    for (; in_end - in >= 3; in += 3) {
-      cells.push_back(static_cast<std::uint8_t>(raw_pixel_index(in)));
-    }
+    std::uint8_t* const block_out = out;
+    const std::size_t whole_pixels = static_cast<std::size_t>(in_end - in) / 3;
+    for (std::size_t i = 0; i < whole_pixels; ++i, in += 3) block_out[i] = raw_pixel_index(in);
+    out += whole_pixels;
     // Fewer bytes than a pixel are left: they wait for the next block.
     pending = std::min(static_cast<std::size_t>(in_end - in), pixel.size());
     std::copy_n(in, pending, pixel.begin());

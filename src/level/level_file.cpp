@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -35,13 +37,67 @@ std::size_t buffer_size_for(std::uint64_t file_size) {
 constexpr std::size_t number_window = 64;
 
 // The whitespace that scanf skips before a number, in the "C" locale the game runs in.
-bool is_whitespace(int byte) {
+constexpr bool is_whitespace(int byte) {
   return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' ||
          byte == '\r';
 }
 
-bool is_digit(int byte) {
+constexpr bool is_digit(int byte) {
   return byte >= '0' && byte <= '9';
+}
+
+// Whitespace as read_short_numbers() sees it, one look-up a byte: 0 for other bytes, 1 for
+// whitespace, 2 for a newline.
+constexpr std::array<unsigned char, 256> whitespace_kinds = [] {
+  std::array<unsigned char, 256> kinds{};
+  for (int byte = 0; byte < 256; ++byte) {
+    if (is_whitespace(byte)) kinds[static_cast<std::size_t>(byte)] = byte == '\n' ? 2 : 1;
+  }
+  return kinds;
+}();
+
+unsigned whitespace_kind(char byte) {
+  return whitespace_kinds[static_cast<unsigned char>(byte)];
+}
+
+// Eight bytes as one word, the first byte lowest, whatever the machine's byte order.
+std::uint64_t eight_bytes(const char* bytes) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, bytes, sizeof word);
+  if constexpr (std::endian::native == std::endian::big) {
+    std::uint64_t reversed = 0;
+    for (int i = 0; i < 8; ++i, word >>= 8) reversed = reversed << 8 | (word & 0xff);
+    word = reversed;
+  }
+  return word;
+}
+
+constexpr std::uint64_t every_byte(std::uint8_t byte) {
+  return 0x0101010101010101ULL * byte;
+}
+
+// How many of the eight bytes of `word` (first byte lowest) are decimal digits before the first
+// that is not; 8 if all are.
+int leading_digits(std::uint64_t word) {
+  // A byte is a digit when its high half is 3 and stays 3 with 6 added; a carry out of a byte
+  // only comes from a byte that is no digit, and only falsifies the bytes after it.
+  const std::uint64_t high_halves = every_byte(0xf0);
+  const std::uint64_t not_digits = ((word & high_halves) ^ every_byte(0x30)) |
+                                   (((word + every_byte(0x06)) & high_halves) ^ every_byte(0x30));
+  return std::countr_zero(not_digits) / 8;
+}
+
+// The most digits the quick road reads: every sample of an 8-bit image has fewer.
+constexpr int most_quick_digits = 4;
+
+// The value of the first `count` (1 to 4) bytes of `word`, which are decimal digits, the first
+// byte lowest: pairs of digits are combined in place, then the two pairs.
+int digits_value(std::uint64_t word, int count) {
+  // The digits moved to the top of four bytes, so the bytes below them are leading zeros.
+  std::uint32_t value = (static_cast<std::uint32_t>(word) & 0x0f0f0f0fU) << (8 * (4 - count));
+  value = (value * 10 + (value >> 8)) & 0x00ff00ffU;
+  value = (value * 100 + (value >> 16)) & 0xffffU;
+  return static_cast<int>(value);
 }
 
 const char* end_of_digits(const char* from, const char* end) {
@@ -231,6 +287,41 @@ NumberRead LevelFile::read_number(int& value) {
   }
   value = static_cast<int>(signed_value);
   return NumberRead::number;
+}
+
+NumberRead LevelFile::read_numbers(std::span<int> values, std::size_t& count) {
+  count = 0;
+  while (count < values.size()) {
+    count += read_short_numbers(values.subspan(count));
+    if (count == values.size()) break;
+    // Near the end of the buffer, a long run of digits, or no number at all.
+    const NumberRead read = read_number(values[count]);
+    if (read != NumberRead::number) return read;
+    ++count;
+  }
+  return NumberRead::number;
+}
+
+std::size_t LevelFile::read_short_numbers(std::span<int> values) {
+  const char* next = next_;
+  std::int64_t lines = 0;
+  std::size_t count = 0;
+  for (; count < values.size(); ++count) {
+    for (unsigned kind; next != end_ && (kind = whitespace_kind(*next)) != 0; ++next) {
+      lines += kind >> 1;
+    }
+    // The number and the eight bytes looked at lie inside the window.
+    if (end_ - next < static_cast<std::ptrdiff_t>(number_window)) break;
+    const std::uint64_t word = eight_bytes(next);
+    const int length = leading_digits(word);
+    // A sign, no digits or many: read_number() tells which, and how large.
+    if (length == 0 || length > most_quick_digits) break;
+    values[count] = digits_value(word, length);
+    next += length;
+  }
+  next_ = next;
+  line_ += lines;
+  return count;
 }
 
 }  // namespace quadrivant

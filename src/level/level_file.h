@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,6 +96,12 @@ class LevelFile {
   // NumberRead::number.
   NumberRead read_number(int& value);
 
+  // Reads numbers as read_number() does into `values`, in order, until it is full or a read
+  // returns anything but NumberRead::number; returns that read's outcome (NumberRead::number once
+  // `values` is full), and sets `count` to how many numbers were read. Made for the long runs of
+  // short numbers that fill a plain image's raster.
+  NumberRead read_numbers(std::span<int> values, std::size_t& count);
+
   // Skips whitespace; true if the next byte (left unread) is `byte`.
   bool next_after_whitespace_is(int byte);
 
@@ -149,6 +156,10 @@ class LevelFile {
   std::size_t read_from_file(char* into, std::size_t most);
   // Reads past whitespace, counting lines, straight from the buffer.
   void skip_whitespace();
+  // The quick road of read_numbers(): reads numbers into `values` while each stands whole in the
+  // buffer, unsigned and of one to four digits, so within an int; returns how many, stopping
+  // before a number it leaves to read_number().
+  std::size_t read_short_numbers(std::span<int> values);
 
   std::string shown_path_;
   int descriptor_ = -1;

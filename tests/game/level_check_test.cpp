@@ -72,6 +72,11 @@ TEST(CheckLevelData, RefusesTheFirstCellTheGameCouldNotPlay) {
          w[1].transitions[0] = {0, 69, 0};
        },
        "1, cell (1, 1): code 50 leads to cell (69, 0) of level 0, outside its 69x23 map"},
+      // The last cell of each level is looked at too (69 x 23 cells are no multiple of 4).
+      {[](Levels& w) { w[0].codes[22][68] = 150; },
+       "0, cell (68, 22): code 150 names problem 50, but the level has only 2 problems"},
+      {[](Levels& w) { w[1].codes[39][99] = 150; },
+       "1, cell (99, 39): code 150 names problem 50, but the level has only 1 problem"},
       {[](Levels& w) {  // levels in order, each row by row
          w[1].codes[0][0] = 300, w[0].codes[9][2] = 300, w[0].codes[8][60] = 301;
        },

@@ -2,6 +2,8 @@
 // cube conversion, and every image that is refused.
 #include "level/image_layer.h"
 
+#include <utility>
+
 #include "level/load_test_support.h"
 
 namespace quadrivant {
@@ -51,6 +53,31 @@ TEST_F(ImageLayer, AcceptedImages) {
   };
   for (const auto& [contents, expected] : cases) {
     EXPECT_EQ(load(read_image_layer, contents), layer_of(expected)) << contents;
+  }
+}
+
+TEST_F(ImageLayer, RawColourPixelsSplitBetweenReadBlocksAreWhole) {
+  // Colours and their cube indices; the file is read in blocks of 256 KiB, and a comment of one
+  // to three bytes moves the raster so that the first block ends inside a pixel at each place.
+  const std::vector<std::pair<std::string, int>> colours = {{{0, 0, 0}, 16},
+                                                            {{'\xff', '\xff', '\xff'}, 231},
+                                                            {{95, '\x87', '\xaf'}, 67},
+                                                            {{94, 95, '\xfe'}, 26},
+                                                            {{'\xd7', 55, 96}, 161}};
+  constexpr int width = 400, height = 250;  // 300,000 bytes of raster
+  for (const std::string comment : {"#", "##", "###"}) {
+    std::string contents = "P6\n" + comment + "\n400 250\n255\n";
+    std::vector<int> row;
+    CodeGrid expected;
+    std::uint32_t state = 7;
+    for (int i = 0; i < width * height; ++i) {
+      state = state * 1103515245U + 12345U;
+      const auto& [pixel, index] = colours[(state >> 16) % colours.size()];
+      contents += pixel;
+      row.push_back(index);
+      if (row.size() == width) expected.push_back(std::exchange(row, {}));
+    }
+    EXPECT_EQ(load(read_image_layer, contents), layer_of(expected)) << comment;
   }
 }
 
