@@ -1,10 +1,10 @@
-// Image layers: P2, P3, P5 and P6 Netpbm files read into one int per map cell.
+// Image layers: P2, P3, P5 and P6 Netpbm files read into a layer of one value per map cell.
 #pragma once
 
 #include <cstdio>
 #include <string>
-#include "level/level_file.h"
 
+#include "level/level_file.h"
 #include "level/world.h"
 
 namespace quadrivant {
