@@ -16,18 +16,18 @@ BENCH_ARGS   ?=
 
 LIBCXX_DIR  := build/libcxx
 
-.PHONY: play test release test-deps install uninstall fuzz libcxx bench bench-build bench-deps clean
+.PHONY: play test release game-deps test-deps install uninstall fuzz libcxx bench bench-build bench-deps clean
 
 play: release
 	cd game && ../$(RELEASE_DIR)/quadrivant
 
-release:
+release: game-deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
 
 # make install [PREFIX=/usr/local] [DESTDIR=staging]: the programs, the shipped adventure, the
 # author's guide and the man page; make uninstall removes what the last install wrote.
-install:
+install: game-deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF \
 	  -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant quadrivant-check
@@ -58,6 +58,11 @@ libcxx: test-deps
 	  -DCMAKE_CXX_FLAGS=-stdlib=libc++ -DQUADRIVANT_WERROR=ON
 	cmake --build $(LIBCXX_DIR) --parallel $(JOBS)
 
+# What the game itself builds with: a compiler, CMake and utf8proc, the Unicode library that
+# tells how wide a character of level data is on a terminal.
+game-deps:
+	@sh scripts/install-packages.sh game cmake g++ make libutf8proc-dev
+
 test-deps:
 	@sh scripts/install-test-deps.sh
 
@@ -70,7 +75,7 @@ bench-build: bench-deps
 	cmake --build $(BENCH_DIR) --parallel $(JOBS) --target quadrivant_bench quadrivant_instant quadrivant
 
 bench-deps:
-	@sh scripts/install-packages.sh benchmark cmake g++ make libbenchmark-dev
+	@sh scripts/install-packages.sh benchmark cmake g++ make libutf8proc-dev libbenchmark-dev
 
 clean:
 	rm -rf build

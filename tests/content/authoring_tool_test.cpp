@@ -131,6 +131,13 @@ TEST(AuthoringTool, FailsWhenItsSummaryCannotBeWritten) {
   fs::remove_all(scratch);
 }
 
+// `count` Russian letters (Ж), two bytes each.
+std::string russian_letters(int count) {
+  std::string letters;
+  for (int i = 0; i < count; ++i) letters += "\u0416";
+  return letters;
+}
+
 TEST(PanelFit, EveryWayATextCanMissItsPanel) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{std::string(63, 'a')}, ""},
@@ -144,8 +151,22 @@ TEST(PanelFit, EveryWayATextCanMissItsPanel) {
       {std::vector<std::string>(10, "word"), "text row 10 is cut: a panel shows 9 lines"},
       {{"1", "2", "3", "4", "5", "6", "7", "8", "9", ""},
        "text row 10 is cut: a panel shows 9 lines"},
-      {{"a\ttab"}, "text row 1 holds a character that is not printable ASCII"},
-      {{"ok", "caf\xc3\xa9"}, "text row 2 holds a character that is not printable ASCII"},
+      {{"a\ttab"}, "text row 1 holds the control character U+0009"},
+      {{"a\u0085"}, "text row 1 holds the control character U+0085"},
+      // Rows count UTF-8 characters: 63 letters of French or Russian fit, 64 do not.
+      {{"caf\u00e9", russian_letters(63)}, ""},
+      {{russian_letters(64)},
+       "text row 1 has 64 characters; a panel line holds 63 (the panel would split it)"},
+      {{"ok", "\u4e2d"},
+       "text row 2 holds a character that does not fit a cell: U+4E2D is two columns wide on a "
+       "terminal, so the game shows U+FFFD in its place: use characters one column wide"},
+      {{"ok", "e\u0301"},
+       "text row 2 holds a character that does not fit a cell: U+0301 takes no column of its "
+       "own on a terminal (a combining mark, joiner or format character), so the game shows "
+       "U+FFFD in its place: use characters one column wide"},
+      {{"caf\xe9"},
+       "text row 1 holds a character that does not fit a cell: the byte \\xE9 is not part of a "
+       "UTF-8 character, so the game shows U+FFFD in its place: re-save the file as UTF-8"},
   };
   for (const auto& [rows, fault] : cases) {
     EXPECT_EQ(panel_fit_fault(rows), fault) << join_panel_rows(rows);

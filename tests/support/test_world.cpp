@@ -40,8 +40,8 @@ World make_world(const std::vector<TestLevel>& levels) {
     level.fg_layer = level.bg_layer = level.collision_layer = layer_of(test_level.codes);
     for (int y = 0; y < level.height; ++y)
       for (int x = 0; x < level.width; ++x)
-        level.content +=
-            test_level.codes[y][x] == 0 ? ground[(x * 7 + y * 3) % (sizeof ground - 1)] : '#';
+        level.content.push_back(
+            test_level.codes[y][x] == 0 ? ground[(x * 7 + y * 3) % (sizeof ground - 1)] : '#');
     level.transitions = test_level.transitions;
     level.problems = test_level.problems;
     level.infos = test_level.infos;
