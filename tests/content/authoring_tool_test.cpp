@@ -118,6 +118,69 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
   }
 }
 
+// Sources in UTF-8: a legend of box-drawing and Cyrillic characters, a map row drawn with them (a
+// row counts characters, not bytes) and a text in French build the world the game shows them in.
+TEST(AuthoringTool, ReadsUtf8LegendsMapsAndTexts) {
+  const std::string scratch = make_temporary_directory();
+  fs::copy(game_directory() + "/source", scratch + "/source");
+  const std::string legend = scratch + "/source/legend.txt";
+  write_file(legend, read_file(legend) +
+                         "legend \u2550 \u2550 244 239 obstacle\n"
+                         "legend \u0416 \u2593 244 239 obstacle\n");
+  const std::string hub = scratch + "/source/hub.level";
+  std::string text = read_file(hub);
+  const std::size_t top = text.find("\nmap\n") + 5;
+  const std::size_t width = text.find('\n', top) - top;
+  std::string row;
+  for (std::size_t x = 0; x < width; ++x) row += x % 2 ? "\u2550" : "\u0416";
+  text.replace(top, width, row);
+  text.replace(text.find("| A bronze plaque, too dusty to read."), 37,
+               "| Une plaque de bronze, \u00e0 peine lisible.");
+  write_file(hub, text);
+  ASSERT_EQ(run_author(scratch + "/source", scratch + "/out"), "0\n");
+
+  // The game's map row shows each character as the legend says, one a cell.
+  const std::string content = read_file(scratch + "/out/levels/hub/content.txt");
+  std::string shown;
+  for (std::size_t x = 0; x < width; ++x) shown += x % 2 ? "\u2550" : "\u2593";
+  EXPECT_NE(content.find("\n" + shown + "\n"), std::string::npos);
+  EXPECT_NE(read_file(scratch + "/out/levels/hub/infos.txt")
+                .find("Une plaque de bronze, \u00e0 peine lisible."),
+            std::string::npos);
+  const ProgramRun checked = run_program(QUADRIVANT_CHECK_PROGRAM, {scratch + "/out"}, ".", "");
+  EXPECT_EQ(checked.standard_output, "quadrivant-check: 0 errors, 0 warnings\n");
+
+  // A character that cannot take a cell of its own is refused where it is written.
+  const std::vector<std::array<std::string, 3>> refusals = {
+      {"legend.txt", "legend \u4e2d \u4e2d 244 239 obstacle\n",
+       "legend.txt:18: U+4E2D is two columns wide on a terminal, so the game shows U+FFFD in its "
+       "place: use characters one column wide\n"},
+      {"legend.txt", "legend \xe9 . 244 239 obstacle\n",
+       "legend.txt:18: the byte \\xE9 is not part of a UTF-8 character, so the game shows U+FFFD "
+       "in its place: re-save the file as UTF-8\n"},
+      {"legend.txt", "legend e\u0301 . 244 239 obstacle\n",
+       "legend.txt:18: 'e\u0301' is not one printable character (write blank for a blank)\n"},
+  };
+  for (const auto& [file, line, message] : refusals) {
+    fs::remove_all(scratch + "/source");
+    fs::copy(game_directory() + "/source", scratch + "/source");
+    write_file(scratch + "/source/" + file, read_file(scratch + "/source/" + file) + line);
+    const std::string run = run_author(scratch + "/source", scratch + "/out");
+    EXPECT_TRUE(run.starts_with("1\nquadrivant_author: ")) << run;
+    EXPECT_TRUE(run.ends_with(message)) << run;
+  }
+  fs::remove_all(scratch + "/source");
+  fs::copy(game_directory() + "/source", scratch + "/source");
+  std::string map = read_file(game_directory() + "/source/hub.level");
+  map.replace(map.find("\nmap\n") + 5 + 3, 1, "\xe9");
+  write_file(scratch + "/source/hub.level", map);
+  EXPECT_TRUE(run_author(scratch + "/source", scratch + "/out")
+                  .ends_with("hub.level:11: cell (3, 0): the byte \\xE9 is not part of a UTF-8 "
+                             "character, so the game shows U+FFFD in its place: re-save the file "
+                             "as UTF-8\n"));
+  fs::remove_all(scratch);
+}
+
 // A summary that cannot be written is a failure like any other, said on standard error.
 TEST(AuthoringTool, FailsWhenItsSummaryCannotBeWritten) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
