@@ -64,7 +64,10 @@ TEST_F(ContentFile, RowsCountUtf8Characters) {
   const std::string emoji = repeated("\U0001F600", 69);                  // 4 bytes
   const std::string latin1 = "\xc9t\xe9 " + std::string(65, '.');        // bytes, not UTF-8
   std::vector<std::string> rows = map_rows(69, 23);
+  // An overlong '/', a surrogate and a code point past U+10FFFF: nine bytes, none of them UTF-8.
+  const std::string ill_formed = "\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80" + std::string(60, '.');
   rows[0] = french, rows[1] = russian, rows[2] = box, rows[3] = emoji, rows[22] = latin1;
+  rows[5] = ill_formed;
   const MapContent content = load(read_map_content_file, content_file("69 23", rows));
   ASSERT_EQ(content.cells.size(), 69u * 23u);
   EXPECT_FALSE(content.cells.is_narrow());
@@ -74,6 +77,10 @@ TEST_F(ContentFile, RowsCountUtf8Characters) {
   EXPECT_EQ(content.cells[3 * 69 + 5], U'\U0001F600');
   EXPECT_EQ(content.cells[22 * 69], stray_byte_character(0xc9));
   EXPECT_EQ(content.cells[4 * 69], U'e');
+  for (std::size_t i = 0; i < 9; ++i) {
+    EXPECT_EQ(content.cells[5 * 69 + i],
+              stray_byte_character(static_cast<unsigned char>(ill_formed[i])));
+  }
   std::string written;  // the world writer's bytes are the file's
   for (int y = 0; y < 23; ++y) content.cells.append_bytes(written, y * 69u, 69);
   std::string file_rows;
