@@ -16,12 +16,12 @@ BENCH_ARGS   ?=
 
 LIBCXX_DIR  := build/libcxx
 
-.PHONY: play test release test-deps install uninstall fuzz libcxx bench bench-build bench-deps clean
+.PHONY: play test release game-deps test-deps install uninstall fuzz libcxx bench bench-build bench-deps clean
 
 play: release
 	cd game && ../$(RELEASE_DIR)/quadrivant
 
-release:
+release: game-deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
 
@@ -33,7 +33,7 @@ release:
 export QUADRIVANT_PREFIX := $(value PREFIX)
 export QUADRIVANT_DESTDIR := $(value DESTDIR)
 
-install:
+install: game-deps
 	@sh scripts/check-install-paths.sh
 	cmake -S . -B "$(RELEASE_DIR)" -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF \
 	  -DCMAKE_INSTALL_PREFIX="$$QUADRIVANT_PREFIX"
@@ -63,6 +63,11 @@ libcxx: test-deps
 	  -DCMAKE_CXX_FLAGS=-stdlib=libc++ -DQUADRIVANT_WERROR=ON
 	cmake --build $(LIBCXX_DIR) --parallel $(JOBS)
 
+# What the game itself builds with: a compiler, CMake and utf8proc, the Unicode library that
+# tells how wide a character of level data is on a terminal.
+game-deps:
+	@sh scripts/install-packages.sh game cmake g++ make libutf8proc-dev
+
 test-deps:
 	@sh scripts/install-test-deps.sh
 
@@ -75,7 +80,7 @@ bench-build: bench-deps
 	cmake --build $(BENCH_DIR) --parallel $(JOBS) --target quadrivant_bench quadrivant_instant quadrivant_floor quadrivant
 
 bench-deps:
-	@sh scripts/install-packages.sh benchmark cmake g++ make libbenchmark-dev
+	@sh scripts/install-packages.sh benchmark cmake g++ make libutf8proc-dev libbenchmark-dev
 
 clean:
 	rm -rf build

@@ -117,6 +117,52 @@ void author_seed(const Seeds& seeds, const std::string& source_tree) {
     sources.emplace_back(entry.path().filename().string(), text.str());
   }
   seeds.write("author", "shipped_sources.world", pack_world_archive(sources));
+  // The same in UTF-8: box-drawing and Cyrillic legend characters, the hall's top row drawn with
+  // them.
+  for (auto& [name, text] : sources) {
+    if (name == "legend.txt")
+      text += "legend \u2550 \u2550 244 239 obstacle\nlegend \u0416 \u2593 7 0 obstacle\n";
+    if (name != "hub.level") continue;
+    const std::size_t top = text.find("\nmap\n") + 5;
+    const std::size_t width = text.find('\n', top) - top;
+    std::string row;
+    for (std::size_t x = 0; x < width; ++x) row += x % 2 ? "\u2550" : "\u0416";
+    text.replace(top, width, row);
+  }
+  seeds.write("author", "utf8_sources.world", pack_world_archive(sources));
+}
+
+// A level drawn in UTF-8: box-drawing walls, French and Russian words, and the characters the game
+// shows as U+FFFD (a wide one, a combining mark, a byte that is not UTF-8, a C1 control), with
+// texts in French and Russian, so every reader decodes characters of one to four bytes.
+World utf8_world() {
+  TestLevel level = walled_level();
+  const auto line = [](const char* ends, const char* fill) {
+    std::string text = std::string(ends, 3);
+    for (int x = 1; x < 68; ++x) text += fill;
+    return text + (ends + 3);
+  };
+  level.characters = line("\u2554\u2557", "\u2550");
+  level.characters += "\u2551\u00c9t\u00e9 \u0416\u0443\u043a \u4e2d e\u0301\xe9\u009b\U0001F600";
+  level.characters += std::string(68 - 16, '.') + "\u2551";
+  for (int y = 2; y < 22; ++y) level.characters += line("\u2551\u2551", ".");
+  level.characters += line("\u255a\u255d", "\u2550");
+  level.codes[11][19] = 100;
+  level.problems = {
+      {"LA PREMI\u00c8RE \u00c9NIGME\tCombien font 6 \u00d7 7 ?", "\u0416\u0438\u0432\u043e!", 42}};
+  level.obstructions = {{"Une porte \u00e0 deux battants\u2026 \u4e2d\xe9"}};
+  return make_world({level});
+}
+
+void utf8_seeds(const Seeds& seeds) {
+  const Files files = written(
+      utf8_world(), {ImageForm::plain_grey, ImageForm::raw_colour, ImageForm::raw_grey}, "UTF-8");
+  seeds.write("content_file", "utf8.txt", file_of(files, "level0/content.txt"));
+  seeds.write("dialogue", "utf8.txt", file_of(files, "level0/problems.txt"));
+  seeds.write("obstructions", "utf8.txt", file_of(files, "level0/obstructions.txt"));
+  for (const char* target : {"world_load", "checker"}) {
+    seeds.write(target, "utf8.world", pack_world_archive(files));
+  }
 }
 
 void command_seeds(const Seeds& seeds) {
@@ -140,6 +186,7 @@ int main(int argc, char** argv) {
   const quadrivant::Seeds seeds(argv[2]);
   quadrivant::level_file_seeds(seeds);
   quadrivant::world_seeds(seeds);
+  quadrivant::utf8_seeds(seeds);
   quadrivant::author_seed(seeds, argv[1]);
   quadrivant::command_seeds(seeds);
   return 0;

@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs what the test suite and the fuzz targets need. As root on Debian or Ubuntu the missing
 # packages are installed with apt-get; anywhere else the exact packages to install are printed.
-# libc++ builds the game as macOS does (make libcxx); man-db renders the man page in its test.
-packages="cmake g++ make pkg-config libgtest-dev libvterm-dev tmux clang libc++-dev libc++abi-dev
-  man-db groff-base"
+# libc++ builds the game as macOS does (make libcxx); man-db renders the man page in its test;
+# the game itself links utf8proc.
+packages="cmake g++ make pkg-config libutf8proc-dev libgtest-dev libvterm-dev tmux clang libc++-dev
+  libc++abi-dev man-db groff-base"
 
 # Whether clang++ can link a libFuzzer target with both sanitizers.
 clang_links_fuzzers() {
@@ -37,7 +38,7 @@ install_packages() {
 
 if [ "$(uname -s)" = Darwin ]; then
   echo "On macOS, install the Homebrew formulae (Xcode's clang and libc++ build the game):"
-  echo "  brew install cmake googletest libvterm tmux pkg-config llvm"
+  echo "  brew install cmake utf8proc googletest libvterm tmux pkg-config llvm"
   exit 0
 fi
 

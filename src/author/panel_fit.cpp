@@ -1,5 +1,7 @@
 #include "author/panel_fit.h"
 
+#include "base/cell_fit.h"
+#include "base/utf8.h"
 #include "rules/panel_text.h"
 
 namespace quadrivant {
@@ -10,11 +12,19 @@ std::string row_fault(std::size_t row, const std::string& what) {
   return "text row " + std::to_string(row + 1) + " " + what;
 }
 
-bool is_printable_ascii(const std::string& row) {
-  for (const char c : row) {
-    if (c < ' ' || c > '~') return false;
-  }
-  return true;
+// What keeps a character of `row` from its own cell of the panel line, in words, or "".
+std::string character_fault(const std::string& row) {
+  std::string fault;
+  for_each_character(row, [&fault](char32_t character) {
+    if (!fault.empty()) return;
+    if (cell_fit(character) == CellFit::control) {
+      fault = "holds the control character " + character_name(character);
+    } else {
+      const std::string misfit = misfit_words(character);
+      if (!misfit.empty()) fault = "holds a character that does not fit a cell: " + misfit;
+    }
+  });
+  return fault;
 }
 
 }  // namespace
@@ -31,13 +41,12 @@ std::string join_panel_rows(const std::vector<std::string>& rows) {
 std::string panel_fit_fault(const std::vector<std::string>& rows) {
   constexpr auto columns = static_cast<std::size_t>(panel_text_columns);
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    if (!is_printable_ascii(rows[r])) {
-      return row_fault(r, "holds a character that is not printable ASCII");
+    if (const std::string fault = character_fault(rows[r]); !fault.empty()) {
+      return row_fault(r, fault);
     }
-    if (rows[r].size() > columns) {
-      return row_fault(r, "has " + std::to_string(rows[r].size()) +
-                              " characters; a panel line holds " + std::to_string(columns) +
-                              " (the panel would split it)");
+    if (const std::size_t characters = count_characters(rows[r]); characters > columns) {
+      return row_fault(r, "has " + std::to_string(characters) + " characters; a panel line holds " +
+                              std::to_string(columns) + " (the panel would split it)");
     }
   }
   if (rows.size() > static_cast<std::size_t>(panel_text_rows)) {

@@ -142,8 +142,7 @@ std::vector<std::string> plan_walkthrough(const BuiltWorld& world, const WorldSo
     }
     const auto targets = world.cells_of[level].find(goal.marker);
     if (targets == world.cells_of[level].end()) {
-      fail_goal(source, goal,
-                std::string("level ") + goal.level + " has no character '" + goal.marker + "'");
+      fail_goal(source, goal, "level " + goal.level + " has no character " + quoted(goal.marker));
     }
     const Walk walk = find_walk(world.levels, state, targets->second);
     if (!walk.found) fail_goal(source, goal, "no walk leads there from where the player stands");

@@ -24,13 +24,9 @@ constexpr const char* no_gate_text = "(This entry opens no gate.)";
   refuse_source(path, line, what);
 }
 
-std::string quoted(char c) {
-  return std::string("'") + c + "'";
-}
-
 // The table entry number of every marker that has one, by kind, in the order written.
 struct Numbering {
-  std::map<char, int> entry;  // marker symbol -> its door, problem or info entry number
+  std::map<char32_t, int> entry;  // marker symbol -> its door, problem or info entry number
   int doors = 0, problems = 0, infos = 0;
 };
 
@@ -53,7 +49,7 @@ Numbering number_markers(const LevelSource& level) {
   return numbering;
 }
 
-const Marker* find_marker(const LevelSource& level, char symbol) {
+const Marker* find_marker(const LevelSource& level, char32_t symbol) {
   for (const Marker& marker : level.markers) {
     if (marker.symbol == symbol) return &marker;
   }
@@ -61,7 +57,7 @@ const Marker* find_marker(const LevelSource& level, char symbol) {
 }
 
 void check_markers(const LevelSource& level, bool first_level) {
-  std::map<char, int> seen;
+  std::map<char32_t, int> seen;
   for (const Marker& marker : level.markers) {
     if (seen.count(marker.symbol)) {
       fail(level.path, marker.line,
@@ -143,16 +139,16 @@ void check_map_shape(const LevelSource& level) {
 
 // Fills the size, image layers, codes and content of one level from its map.
 void paint_level(const LevelSource& level, const Numbering& numbering, Level& painted,
-                 std::map<char, std::vector<Cell>>& cells_of) {
+                 std::map<char32_t, std::vector<Cell>>& cells_of) {
   const int width = static_cast<int>(level.map[0].size());
   const int height = static_cast<int>(level.map.size());
   painted.width = width;
   painted.height = height;
   painted.fg_layer = painted.bg_layer = painted.collision_layer = Layer(width, height);
-  painted.content.clear();
+  painted.content = MapCharacters();
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const char c = level.map[y][x];
+      const char32_t c = level.map[y][x];
       const Marker* marker = find_marker(level, c);
       const auto legend_entry = level.legend.find(marker ? marker->look : c);
       if (legend_entry == level.legend.end()) {
@@ -170,13 +166,14 @@ void paint_level(const LevelSource& level, const Numbering& numbering, Level& pa
       painted.bg_layer.set(x, y, look.background);
       painted.collision_layer.set(
           x, y, marker ? code_of_marker(*marker, numbering) : code_of_terrain(look.kind));
-      painted.content += look.shown;
+      painted.content.push_back(look.shown);
       cells_of[c].push_back({x, y});
     }
   }
 }
 
-void check_marker_cells(const LevelSource& level, const std::map<char, std::vector<Cell>>& cells) {
+void check_marker_cells(const LevelSource& level,
+                        const std::map<char32_t, std::vector<Cell>>& cells) {
   for (const Marker& marker : level.markers) {
     const auto found = cells.find(marker.symbol);
     if (found == cells.end()) {

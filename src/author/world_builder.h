@@ -15,9 +15,9 @@ namespace quadrivant {
 
 struct BuiltWorld {
   std::string title;
-  std::vector<std::string> level_names;                     // [level]
-  std::vector<std::map<char, std::vector<Cell>>> cells_of;  // [level]: every map character's cells
-  World levels;                                             // the world as the game loads it
+  std::vector<std::string> level_names;                         // [level]
+  std::vector<std::map<char32_t, std::vector<Cell>>> cells_of;  // [level]: each character's cells
+  World levels;                                                 // the world as the game loads it
 };
 
 // The level's index by name, or -1.

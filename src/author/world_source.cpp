@@ -4,13 +4,22 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/cell_fit.h"
 #include "base/failure.h"
+#include "base/text.h"
+#include "base/utf8.h"
 #include "level/world.h"
 
 namespace quadrivant {
 
 void refuse_source(const std::string& path, int line, const std::string& what) {
   throw Failure(path + ":" + std::to_string(line) + ": " + what + "\n");
+}
+
+std::string quoted(char32_t character) {
+  std::string bytes;
+  append_utf8(bytes, character);
+  return "'" + printable(bytes) + "'";
 }
 
 namespace {
@@ -66,13 +75,31 @@ int parse_colour(const SourceFile& file, int line, const std::string& word) {
   return static_cast<int>(value);
 }
 
-// A map or look character: one printable character, or the word "blank" for a blank.
-char parse_character(const SourceFile& file, int line, const std::string& word) {
+// A map or look character: one printable UTF-8 character one column wide, or the word "blank"
+// for a blank.
+char32_t parse_character(const SourceFile& file, int line, const std::string& word) {
   if (word == "blank") return ' ';
-  if (word.size() != 1 || word[0] < '!' || word[0] > '~') {
-    file.fail(line, "'" + word + "' is not one printable character (write blank for a blank)");
+  const char32_t character = decode_utf8(word).character;
+  const std::string misfit = misfit_words(character);
+  if (!misfit.empty()) file.fail(line, misfit);
+  if (count_characters(word) != 1 || cell_fit(character) != CellFit::one_column) {
+    file.fail(line,
+              "'" + printable(word) + "' is not one printable character (write blank for a blank)");
   }
-  return word[0];
+  return character;
+}
+
+// The characters of a map row; a byte that is not UTF-8 is refused, naming the cell.
+std::u32string map_row(const SourceFile& file, int line, int y, const std::string& row) {
+  std::u32string characters;
+  for_each_character(row, [&](char32_t character) {
+    if (is_stray_byte(character)) {
+      file.fail(line, "cell (" + std::to_string(characters.size()) + ", " + std::to_string(y) +
+                          "): " + misfit_words(character));
+    }
+    characters += character;
+  });
+  return characters;
 }
 
 TerrainKind parse_kind(const SourceFile& file, int line, const std::string& word) {
@@ -210,7 +237,8 @@ int read_map_rows(const SourceFile& file, int index, LevelSource& level) {
   level.map_line = index + 1;
   for (; index < static_cast<int>(file.lines.size()); ++index) {
     if (file.lines[index] == "end") return index + 1;
-    level.map.push_back(file.lines[index]);
+    level.map.push_back(
+        map_row(file, index + 1, static_cast<int>(level.map.size()), file.lines[index]));
   }
   file.fail(level.map_line - 1, "the map has no \"end\" line");
 }

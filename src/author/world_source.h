@@ -18,18 +18,21 @@ namespace quadrivant {
 // the tool's entry says it in the tool's name.
 [[noreturn]] void refuse_source(const std::string& path, int line, const std::string& what);
 
+// A map or legend character in a message: "'#'", "'─'", "'\x1b'" (made printable).
+std::string quoted(char32_t character);
+
 // What a legend character is when it stands in a map. A `look` only lends its appearance to
 // markers and may not stand in a map itself.
 enum class TerrainKind { ground, obstacle, finish, look };
 
 struct LegendEntry {
-  char shown = ' ';  // the character the game draws
+  char32_t shown = ' ';  // the character the game draws
   int foreground = 0;
   int background = 0;
   TerrainKind kind = TerrainKind::ground;
 };
 
-using Legend = std::map<char, LegendEntry>;
+using Legend = std::map<char32_t, LegendEntry>;
 
 // A text as the author laid it out: one string per panel row.
 struct PanelText {
@@ -43,13 +46,13 @@ enum class MarkerKind { start, spot, door, problem, info, gate };
 // entry `look` and carry the code of their kind.
 struct Marker {
   MarkerKind kind = MarkerKind::spot;
-  char symbol = 0;
-  char look = 0;
+  char32_t symbol = 0;
+  char32_t look = 0;
   int line = 0;              // the statement's line, for messages
   std::string target_level;  // door: the level it leads to...
-  char target_spot = 0;      // ...and the spot (or start) there on which the player lands
+  char32_t target_spot = 0;  // ...and the spot (or start) there on which the player lands
   long long number = 0;      // problem: the answer; info: the problems to solve first
-  char key = 0;              // gate: the information marker that opens it
+  char32_t key = 0;          // gate: the information marker that opens it
   PanelText first_text;      // problem: the question; info: the locked text; gate: its text
   PanelText second_text;     // problem: the solved text; info: the unlocked text
 };
@@ -57,16 +60,16 @@ struct Marker {
 struct LevelSource {
   std::string name;
   std::string path;
-  Legend legend;  // the shared legend with this level's own lines applied
-  std::vector<std::string> map;
-  int map_line = 0;             // line of the first map row
-  std::vector<Marker> markers;  // in the order written: it fixes every table's entry order
+  Legend legend;                    // the shared legend with this level's own lines applied
+  std::vector<std::u32string> map;  // the rows' characters (UTF-8 in the file)
+  int map_line = 0;                 // line of the first map row
+  std::vector<Marker> markers;      // in the order written: it fixes every table's entry order
 };
 
 // One step of the winning route: walk into a cell of `marker` on `level`.
 struct RouteGoal {
   std::string level;
-  char marker = 0;
+  char32_t marker = 0;
   int line = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/text.h"
+#include "checker/level_texts.h"
 #include "checker/reach.h"
 #include "level/cell_codes.h"
 #include "level/unplayable_cells.h"
@@ -240,22 +241,8 @@ void check_text(Report& report, ManifestGroup group, std::size_t level, const st
 
 void check_texts(const World& world, Report& report) {
   for (std::size_t level = 0; level < world.size(); ++level) {
-    const Level& map = world[level];
-    for (std::size_t k = 0; k < map.problems.size(); ++k) {
-      check_text(report, group_problems, level, entry("problem", k) + ", its question",
-                 map.problems[k].question);
-      check_text(report, group_problems, level, entry("problem", k) + ", its solved text",
-                 map.problems[k].solved_text);
-    }
-    for (std::size_t k = 0; k < map.infos.size(); ++k) {
-      check_text(report, group_infos, level, entry("information entry", k) + ", its locked text",
-                 map.infos[k].locked_text);
-      check_text(report, group_infos, level, entry("information entry", k) + ", its unlocked text",
-                 map.infos[k].unlocked_text);
-    }
-    for (std::size_t k = 0; k < map.obstructions.size(); ++k) {
-      check_text(report, group_obstructions, level, entry("obstruction", k),
-                 map.obstructions[k].text);
+    for (const LevelText& text : level_texts(world[level])) {
+      check_text(report, text.group, level, text.name, text.text);
     }
   }
 }

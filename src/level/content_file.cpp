@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/utf8.h"
 #include "level/level_file.h"
 #include "level/world.h"
 
@@ -38,7 +39,8 @@ void read_content_header(LevelFile& file, MapContent& content) {
 }
 
 // Judges map row `number` (1 for the top row), read with `end` as its ending; the row is fine
-// when it holds exactly `width` characters, and the file may end right after the last one.
+// when it holds exactly `width` characters (a UTF-8 character, or a byte that is not part of
+// one, is one character), and the file may end right after the last one.
 void check_row(std::size_t row_length, LineEnd end, int width, int number) {
   const std::string line = std::to_string(number);
   const auto length = static_cast<long long>(row_length);
@@ -72,11 +74,13 @@ MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
   // Reserved once for what the file can hold: a size the file does not hold reserves nothing.
   const std::uint64_t cells = static_cast<std::uint64_t>(content.width) * content.height;
   content.cells.reserve(static_cast<std::size_t>(std::min(cells, file.bytes_left())));
-  // Each row is read straight onto the ones before it, and judged there.
+  // Enough of a row to tell one too long: width + 2 characters, of up to four bytes each.
+  const std::size_t kept_bytes =
+      (static_cast<std::size_t>(content.width) + 2) * longest_utf8_character;
+  std::string row;
   for (int number = 1; number <= content.height; ++number) {
-    const std::size_t row_start = content.cells.size();
-    const LineEnd end = file.append_line(content.cells);
-    check_row(content.cells.size() - row_start, end, content.width, number);
+    const LineEnd end = file.read_line(row, kept_bytes);
+    check_row(content.cells.append(row), end, content.width, number);
   }
   return content;
 }

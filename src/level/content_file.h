@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 #include "level/level_file.h"
+#include "level/map_characters.h"
 
 namespace quadrivant {
 
 struct MapContent {
   int width = 0;
   int height = 0;
-  std::string cells;  // width x height characters, row by row from the top
+  MapCharacters cells;  // width x height characters, row by row from the top
 };
 
 // Reads the content file at `path`. Prints "Loading <path>  |  " to `out` once the file is open

@@ -228,13 +228,18 @@ LineEnd LevelFile::skip_line() {
   return pass_line([](const char*, const char*) {});
 }
 
-LineEnd LevelFile::read_line(std::string& text) {
+LineEnd LevelFile::read_line(std::string& text, std::size_t most) {
   text.clear();
-  return append_line(text);
+  return append_line(text, most);
 }
 
-LineEnd LevelFile::append_line(std::string& text) {
-  return pass_line([&text](const char* from, const char* to) { text.append(from, to); });
+LineEnd LevelFile::append_line(std::string& text, std::size_t most) {
+  std::size_t room = most;
+  return pass_line([&text, &room](const char* from, const char* to) {
+    const auto kept = std::min(room, static_cast<std::size_t>(to - from));
+    text.append(from, kept);
+    room -= kept;
+  });
 }
 
 void LevelFile::skip_whitespace() {

@@ -85,11 +85,13 @@ class LevelFile {
   // Reads bytes up to and including the next newline, or to the end of the file.
   LineEnd skip_line();
 
-  // Reads one line into `text`, without its newline; `text` is empty for LineEnd::no_line.
-  LineEnd read_line(std::string& text);
+  // Reads one line into `text`, without its newline, keeping at most its first `most` bytes: the
+  // rest is passed over, so a line of any length costs no more memory than a reader needs to
+  // judge it. `text` is empty for LineEnd::no_line.
+  LineEnd read_line(std::string& text, std::size_t most);
 
-  // Reads one line onto the end of `text`, without its newline.
-  LineEnd append_line(std::string& text);
+  // Reads one line onto the end of `text`, without its newline, keeping at most `most` bytes.
+  LineEnd append_line(std::string& text, std::size_t most);
 
   // Skips whitespace, then reads an optional sign and decimal digits into `value`, the way
   // scanf's "%d" does; the byte after the digits is left unread. `value` is set only for

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "base/text.h"
+#include "base/utf8.h"
 #include "level/content_file.h"
 #include "level/image_layer.h"
 #include "level/level_file.h"
@@ -14,6 +15,9 @@ namespace {
 
 // A path line holds at most this many characters before its newline.
 constexpr std::size_t longest_path = 98;
+// What is kept of a line: the longest path, its carriage return and one character more, which
+// tells a path too long. The rest of a longer line, or of a comment, is passed over.
+constexpr std::size_t kept_path_bytes = (longest_path + 2) * longest_utf8_character;
 
 [[noreturn]] void refuse_missing_line() {
   refuse_level_file("A line is missing from the manifest file!\n");
@@ -43,7 +47,7 @@ std::string read_path_line(LevelFile& file) {
   LineEnd end;
   do {
     line = file.line();
-    end = file.read_line(path);
+    end = file.read_line(path, kept_path_bytes);
     if (end == LineEnd::no_line) refuse_missing_line();
   } while (path.starts_with('#'));
   // The last character of every path line is taken for its newline, so a last line without
@@ -51,7 +55,7 @@ std::string read_path_line(LevelFile& file) {
   if (end == LineEnd::end_of_file) path.pop_back();
   // A manifest saved with Windows line endings: no path ends with a carriage return on purpose.
   if (end == LineEnd::newline && path.ends_with('\r')) path.pop_back();
-  if (path.size() > longest_path) {
+  if (count_characters(path) > longest_path) {
     refuse_level_file("Line " + std::to_string(line) + " of " + file.path() +
                       " holds a path longer than " + std::to_string(longest_path) +
                       " characters!\n");

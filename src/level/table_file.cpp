@@ -1,5 +1,7 @@
 #include "level/table_file.h"
 
+#include "base/utf8.h"
+
 namespace quadrivant {
 
 namespace {
@@ -33,9 +35,13 @@ int report_and_read_table_header(LevelFile& file, std::FILE* out) {
 std::string read_text_line(LevelFile& file, int entry, int count) {
   const std::int64_t line = file.line();
   std::string text;
-  if (file.read_line(text) == LineEnd::no_line) refuse_missing_entries(file, entry, count);
+  // One character past the longest text tells a line too long; the rest of it is passed over.
+  const std::size_t kept_bytes = (longest_text_line + 1) * longest_utf8_character;
+  if (file.read_line(text, kept_bytes) == LineEnd::no_line) {
+    refuse_missing_entries(file, entry, count);
+  }
   // A longer line would have been cut and spilled its rest into the next piece of the entry.
-  if (text.size() > longest_text_line) {
+  if (count_characters(text) > longest_text_line) {
     refuse_level_file("Line " + std::to_string(line) + " of " + file.path() + " holds more than " +
                       std::to_string(longest_text_line) + " characters!\n");
   }

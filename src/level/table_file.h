@@ -10,7 +10,8 @@
 
 namespace quadrivant {
 
-// The longest text a dialogue or obstruction line may hold, newline not counted.
+// The longest text a dialogue or obstruction line may hold, in characters (base/utf8.h), newline
+// not counted.
 constexpr std::size_t longest_text_line = 708;
 
 // Prints the file's report, "Loading <path>\n", to `out` and reads its header: an ignored line, the

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "level/map_characters.h"
+
 namespace quadrivant {
 
 // Storage for cells that are written once before they are read, so nothing zeroes them first
@@ -134,7 +136,7 @@ struct Level {
   Layer fg_layer;         // xterm colour index of each cell's character
   Layer bg_layer;         // xterm colour index of each cell's background
   Layer collision_layer;  // cell code of each cell (level/cell_codes.h)
-  std::string content;    // the character of each cell, width x height, row by row
+  MapCharacters content;  // the character of each cell, width x height, row by row
   std::vector<RoomTransition> transitions;  // entry k: cell code 50 + k
   std::vector<Problem> problems;            // entry k: cell code 100 + k
   std::vector<Information> infos;           // entry k: cell code 200 + k
@@ -143,7 +145,7 @@ struct Level {
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   bool contains(Cell cell) const { return contains(cell.x, cell.y); }
   // The character of cell (x, y), which must lie inside the map.
-  char character(int x, int y) const {
+  char32_t character(int x, int y) const {
     return content[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                    static_cast<std::size_t>(x)];
   }

@@ -101,7 +101,7 @@ std::string content_file(const Level& map, const std::string& label) {
   text += std::to_string(map.width) + " " + std::to_string(map.height) + "\n";
   text += "(the map rows follow, top row first)\n";
   for (int y = 0; y < map.height; ++y) {
-    text.append(map.content, static_cast<std::size_t>(y) * map.width, map.width);
+    map.content.append_bytes(text, static_cast<std::size_t>(y) * map.width, map.width);
     text += "\n";
   }
   return text;

@@ -9,7 +9,8 @@
 
 namespace quadrivant {
 
-// The panel's text area: 9 rows of 63 characters.
+// The panel's text area: 9 rows of 63 characters, each a UTF-8 character (or a byte that is not
+// part of one: base/utf8.h) in a cell of its own.
 inline constexpr int panel_text_rows = 9;
 inline constexpr int panel_text_columns = 63;
 

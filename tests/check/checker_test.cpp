@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/utf8.h"
 #include "support/run_program.h"
 #include "support/test_world.h"
 
@@ -197,6 +198,76 @@ TEST(Checker, JudgesEveryTableEntryWhateverTheCellsUse) {
       if (found != std::string::npos) at = found;
     }
   }
+}
+
+// `count` copies of the UTF-8 `character`.
+std::string repeated(const std::string& character, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += character;
+  return text;
+}
+
+// The sound world drawn with box-drawing walls and French and Russian texts.
+World world_in_utf8() {
+  World world = sound_world();
+  for (TestLevel& level : world) {
+    level.characters = "\u2554" + repeated("\u2550", 67) + "\u2557";
+    for (int y = 1; y < 22; ++y) level.characters += "\u2551" + std::string(67, '.') + "\u2551";
+    level.characters += "\u255a" + repeated("\u2550", 67) + "\u255d";
+  }
+  world[0].problems[0].question = "LA PREMI\u00c8RE \u00c9NIGME\tCombien font 6 \u00d7 7 ?";
+  world[0].infos[0].unlocked_text = repeated("\u0416", 63) + "\t\u0416\u0438\u0432\u043e!";
+  return world;
+}
+
+// Characters the game shows as U+FFFD are errors, each named once a file with where it first
+// stands and what to do; a world in French, Russian and box-drawing characters is sound.
+TEST(Checker, NamesCharactersThatCannotTakeACellOfTheirOwn) {
+  const Checked sound = check(world_in_utf8());
+  EXPECT_EQ(sound.exit_status, 0) << sound.output;
+  EXPECT_EQ(sound.output, "quadrivant-check: 0 errors, 0 warnings\n");
+
+  World world = world_in_utf8();
+  std::string& map = world[1].characters;
+  // Cells (5, 1) and (6, 1) hold U+4E2D, (7, 2) the byte 0xE9, (1, 21) a C1 control, which shows
+  // as a blank and is no fault.
+  const auto cell = [&map](int x, int y) { return bytes_of_characters(map, y * 69u + x); };
+  map.replace(cell(5, 1), 2, "\u4e2d\u4e2d");
+  map.replace(cell(7, 2), 1, "\xe9");
+  map.replace(cell(1, 21), 1, "\u009b");
+  world[0].obstructions[0].text =
+      "A gate\u0301 of \xe9"
+      "bony\xe9.";
+  const Checked checked = check(world);
+  EXPECT_EQ(checked.exit_status, 1);
+  EXPECT_EQ(checked.output,
+            "level0/obstructions.txt: obstruction 0: error: U+0301 takes no column of its own on a "
+            "terminal (a combining mark, joiner or format character), so the game shows U+FFFD in "
+            "its place: use characters one column wide\n"
+            "level0/obstructions.txt: obstruction 0: error: the byte \\xE9 is not part of a UTF-8 "
+            "character, so the game shows U+FFFD in its place: re-save the file as UTF-8\n"
+            "level1/content.txt: cell (5, 1): error: U+4E2D is two columns wide on a terminal, so "
+            "the game shows U+FFFD in its place: use characters one column wide (1 more cell holds "
+            "it)\n"
+            "level1/content.txt: cell (7, 2): error: the byte \\xE9 is not part of a UTF-8 "
+            "character, so the game shows U+FFFD in its place: re-save the file as UTF-8\n"
+            "quadrivant-check: 4 errors, 0 warnings\n");
+}
+
+// Paths print with their control characters escaped, C1 controls (raw, or in UTF-8) included, so
+// a terminal in 8-bit mode never takes 0x9B for the start of a control sequence.
+TEST(Checker, EscapesC1ControlsInPaths) {
+  const Checked checked = check(sound_world(), [](const std::string& directory) {
+    std::string manifest = read_file(directory + "/manifest.txt");
+    manifest.replace(manifest.find("level0/problems.txt"), 19,
+                     "lev\x9b"
+                     "el0/\u009b\u00e9.txt");
+    write_file(directory + "/manifest.txt", manifest);
+  });
+  EXPECT_EQ(checked.exit_status, 1);
+  const std::string shown = "lev\\x9bel0/\\xc2\\x9b\u00e9.txt";
+  EXPECT_EQ(checked.output, shown + ": error: Unable to open file -> " + shown +
+                                "\nquadrivant-check: 1 error, 0 warnings\n");
 }
 
 TEST(Checker, ReadsEveryFileEvenAfterARefusal) {

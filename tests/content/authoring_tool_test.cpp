@@ -1,5 +1,6 @@
 // quadrivant_author: the committed game files are exactly what the tool makes of the committed
 // sources, and the tool refuses sources that would make a broken or unfair adventure.
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -119,6 +120,72 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
   }
 }
 
+// Sources in UTF-8: a legend of box-drawing and Cyrillic characters, a map row drawn with them (a
+// row counts characters, not bytes) and a text in French build the world the game shows them in.
+TEST(AuthoringTool, ReadsUtf8LegendsMapsAndTexts) {
+  const std::string scratch = make_temporary_directory();
+  fs::copy(game_directory() + "/source", scratch + "/source");
+  const std::string legend = scratch + "/source/legend.txt";
+  write_file(legend, read_file(legend) +
+                         "legend \u2550 \u2550 244 239 obstacle\n"
+                         "legend \u0416 \u2593 244 239 obstacle\n");
+  const std::string hub = scratch + "/source/hub.level";
+  std::string text = read_file(hub);
+  const std::size_t top = text.find("\nmap\n") + 5;
+  const std::size_t width = text.find('\n', top) - top;
+  std::string row;
+  for (std::size_t x = 0; x < width; ++x) row += x % 2 ? "\u2550" : "\u0416";
+  text.replace(top, width, row);
+  text.replace(text.find("| A bronze plaque, too dusty to read."), 37,
+               "| Une plaque de bronze, \u00e0 peine lisible.");
+  write_file(hub, text);
+  ASSERT_EQ(run_author(scratch + "/source", scratch + "/out"), "0\n");
+
+  // The game's map row shows each character as the legend says, one a cell.
+  const std::string content = read_file(scratch + "/out/levels/hub/content.txt");
+  std::string shown;
+  for (std::size_t x = 0; x < width; ++x) shown += x % 2 ? "\u2550" : "\u2593";
+  EXPECT_NE(content.find("\n" + shown + "\n"), std::string::npos);
+  EXPECT_NE(read_file(scratch + "/out/levels/hub/infos.txt")
+                .find("Une plaque de bronze, \u00e0 peine lisible."),
+            std::string::npos);
+  const ProgramRun checked = run_program(QUADRIVANT_CHECK_PROGRAM, {scratch + "/out"}, ".", "");
+  EXPECT_EQ(checked.standard_output, "quadrivant-check: 0 errors, 0 warnings\n");
+
+  // A character that cannot take a cell of its own is refused where it is written.
+  const std::vector<std::array<std::string, 3>> refusals = {
+      {"legend.txt", "legend \u4e2d \u4e2d 244 239 obstacle\n",
+       "legend.txt:18: U+4E2D is two columns wide on a terminal, so the game shows U+FFFD in its "
+       "place: use characters one column wide\n"},
+      {"legend.txt", "legend \xe9 . 244 239 obstacle\n",
+       "legend.txt:18: the byte \\xE9 is not part of a UTF-8 character, so the game shows U+FFFD "
+       "in its place: re-save the file as UTF-8\n"},
+      {"legend.txt", "legend e\u0301 . 244 239 obstacle\n",
+       "legend.txt:18: 'e\u0301' is not one printable character (write blank for a blank)\n"},
+  };
+  for (const auto& [file, line, message] : refusals) {
+    fs::remove_all(scratch + "/source");
+    fs::copy(game_directory() + "/source", scratch + "/source");
+    write_file(scratch + "/source/" + file, read_file(scratch + "/source/" + file) + line);
+    const std::string run = run_author(scratch + "/source", scratch + "/out");
+    EXPECT_TRUE(run.starts_with("1\nquadrivant_author: ")) << run;
+    EXPECT_TRUE(run.ends_with(message)) << run;
+  }
+  fs::remove_all(scratch + "/source");
+  fs::copy(game_directory() + "/source", scratch + "/source");
+  std::string map = read_file(game_directory() + "/source/hub.level");
+  const std::size_t first_row = map.find("\nmap\n") + 5;
+  const auto first_row_line = std::count(map.begin(), map.begin() + first_row, '\n') + 1;
+  map.replace(first_row + 3, 1, "\xe9");
+  write_file(scratch + "/source/hub.level", map);
+  EXPECT_TRUE(run_author(scratch + "/source", scratch + "/out")
+                  .ends_with("hub.level:" + std::to_string(first_row_line) +
+                             ": cell (3, 0): the byte \\xE9 is not part of a UTF-8 "
+                             "character, so the game shows U+FFFD in its place: re-save the file "
+                             "as UTF-8\n"));
+  fs::remove_all(scratch);
+}
+
 // A summary that cannot be written is a failure like any other, said on standard error.
 TEST(AuthoringTool, FailsWhenItsSummaryCannotBeWritten) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
@@ -130,6 +197,13 @@ TEST(AuthoringTool, FailsWhenItsSummaryCannotBeWritten) {
   EXPECT_EQ(run.standard_error,
             "quadrivant_author: Unable to write to standard output -> No space left on device\n");
   fs::remove_all(scratch);
+}
+
+// `count` Russian letters (Ж), two bytes each.
+std::string russian_letters(int count) {
+  std::string letters;
+  for (int i = 0; i < count; ++i) letters += "\u0416";
+  return letters;
 }
 
 TEST(PanelFit, EveryWayATextCanMissItsPanel) {
@@ -145,8 +219,22 @@ TEST(PanelFit, EveryWayATextCanMissItsPanel) {
       {std::vector<std::string>(10, "word"), "text row 10 is cut: a panel shows 9 lines"},
       {{"1", "2", "3", "4", "5", "6", "7", "8", "9", ""},
        "text row 10 is cut: a panel shows 9 lines"},
-      {{"a\ttab"}, "text row 1 holds a character that is not printable ASCII"},
-      {{"ok", "caf\xc3\xa9"}, "text row 2 holds a character that is not printable ASCII"},
+      {{"a\ttab"}, "text row 1 holds the control character U+0009"},
+      {{"a\u0085"}, "text row 1 holds the control character U+0085"},
+      // Rows count UTF-8 characters: 63 letters of French or Russian fit, 64 do not.
+      {{"caf\u00e9", russian_letters(63)}, ""},
+      {{russian_letters(64)},
+       "text row 1 has 64 characters; a panel line holds 63 (the panel would split it)"},
+      {{"ok", "\u4e2d"},
+       "text row 2 holds a character that does not fit a cell: U+4E2D is two columns wide on a "
+       "terminal, so the game shows U+FFFD in its place: use characters one column wide"},
+      {{"ok", "e\u0301"},
+       "text row 2 holds a character that does not fit a cell: U+0301 takes no column of its "
+       "own on a terminal (a combining mark, joiner or format character), so the game shows "
+       "U+FFFD in its place: use characters one column wide"},
+      {{"caf\xe9"},
+       "text row 1 holds a character that does not fit a cell: the byte \\xE9 is not part of a "
+       "UTF-8 character, so the game shows U+FFFD in its place: re-save the file as UTF-8"},
   };
   for (const auto& [rows, fault] : cases) {
     EXPECT_EQ(panel_fit_fault(rows), fault) << join_panel_rows(rows);

@@ -93,6 +93,53 @@ TEST(HostileWorld, ControlBytesReachTheTerminalOnlyAsBlanksAndEscapedPaths) {
   EXPECT_NE(screen.character(13, 25), ' ');
 }
 
+// A file whose line at `line_start` never ends: a gibibyte of NUL bytes that take no disk.
+void make_endless_line(const std::string& path, std::size_t line_start) {
+  std::string text = read_file(path);
+  write_file(path, text.substr(0, line_start));
+  std::filesystem::resize_file(path, std::size_t{1} << 30);
+}
+
+// A line far longer than its reader needs costs no more memory than the reader keeps of it (a
+// map row's width + 2 characters, a text's 709, a path's 100): the game and the checker refuse it
+// with their usual message in a few MiB, where keeping the line whole took twice its size.
+TEST(HostileWorld, AnEndlessLineCostsOnlyWhatItsReaderKeeps) {
+  constexpr long most_kib = 256 * 1024;
+  const std::string directory = make_temporary_directory();
+  struct Endless {
+    std::string file;
+    std::size_t skipped_lines;
+    std::string message;
+  };
+  const std::vector<Endless> cases = {
+      {"level0/content.txt", 3, "Line 1 has too many chars!"},
+      {"level0/obstructions.txt", 3,
+       "Line 4 of level0/obstructions.txt holds more than 708 "
+       "characters!"},
+      {"manifest.txt", 3, "Line 4 of manifest.txt holds a path longer than 98 characters!"},
+  };
+  for (const Endless& endless : cases) {
+    SCOPED_TRACE(endless.file);
+    write_world(directory, hostile_level());
+    const std::string path = directory + "/" + endless.file;
+    const std::string text = read_file(path);
+    std::size_t line_start = 0;
+    for (std::size_t k = 0; k < endless.skipped_lines; ++k)
+      line_start = text.find('\n', line_start) + 1;
+    make_endless_line(path, line_start);
+    const ProgramRun game = run_program(QUADRIVANT_TEST_PROGRAM, directory, "quit\n");
+    EXPECT_EQ(game.exit_status, 1);
+    EXPECT_TRUE(game.standard_output.ends_with("(;^_^) Oopsie! " + endless.message + "\n"))
+        << game.standard_output;
+    EXPECT_LT(game.peak_memory_kib, most_kib);
+    const ProgramRun check = run_program(QUADRIVANT_CHECK_PROGRAM, directory, "");
+    EXPECT_NE(check.standard_output.find(": error: " + endless.message + "\n"), std::string::npos)
+        << check.standard_output;
+    EXPECT_LT(check.peak_memory_kib, most_kib);
+    std::filesystem::remove_all(directory);
+  }
+}
+
 TEST(HostileWorld, RefusalsNameHostilePathsEscapedOnOneLine) {
   const std::string directory = write_hostile_world(hostile_name, "");
   std::filesystem::remove(directory + "/" + hostile_name + "/bg.pgm");

@@ -1,5 +1,7 @@
 #include "play_checks.h"
 
+#include <cstdint>
+
 namespace quadrivant {
 
 void show(TerminalScreen& screen, const FakeConsole& fake, int line_read) {
@@ -13,13 +15,14 @@ testing::AssertionResult shows_map(const TerminalScreen& screen, const Level& le
   for (int row = first_row; row <= last_row; ++row) {
     for (int column = 2; column <= 70; ++column) {
       const int x = view.x + column - 2, y = view.y + row - 2;
-      const char expected = row == marker_row && column == marker_column ? 'X'
-                            : level.contains(x, y)                       ? level.character(x, y)
-                                                                         : ' ';
-      if ((row > 3 || column < 26 || column > 46) && screen.character(row, column) != expected)
+      const char32_t expected = row == marker_row && column == marker_column ? U'X'
+                                : level.contains(x, y)                       ? level.character(x, y)
+                                                                             : U' ';
+      if ((row > 3 || column < 26 || column > 46) && screen.code_point(row, column) != expected)
         return testing::AssertionFailure()
-               << "cell (" << row << ", " << column << ") shows '" << screen.character(row, column)
-               << "', not '" << expected << "'";
+               << "cell (" << row << ", " << column << ") shows U+" << std::hex
+               << static_cast<std::uint32_t>(screen.code_point(row, column)) << ", not U+"
+               << static_cast<std::uint32_t>(expected);
     }
   }
   return testing::AssertionSuccess();

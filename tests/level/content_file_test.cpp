@@ -42,8 +42,67 @@ TEST_F(ContentFile, AcceptedFiles) {
     std::string cells;
     for (const std::string& row : rows) cells += row;
     EXPECT_EQ(std::tie(content.width, content.height, content.cells),
-              std::tuple(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), cells));
+              std::tuple(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()),
+                         MapCharacters(cells)));
   }
+}
+
+// `count` copies of `character` (UTF-8).
+std::string repeated(const std::string& character, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += character;
+  return text;
+}
+
+// A UTF-8 character is one cell however many bytes it takes, and so is a byte that is not part of
+// one: rows of French, Russian and box-drawing characters hold `width` characters. A map of
+// single bytes keeps one byte a cell.
+TEST_F(ContentFile, RowsCountUtf8Characters) {
+  const std::string french = "\u00c9t\u00e9 \u00e0 l'\u00eele" + std::string(58, '.');
+  const std::string russian = repeated("\u0416", 69);                    // Ж, 2 bytes
+  const std::string box = "\u2554" + repeated("\u2550", 67) + "\u2557";  // ╔═╗, 3 bytes
+  const std::string emoji = repeated("\U0001F600", 69);                  // 4 bytes
+  const std::string latin1 = "\xc9t\xe9 " + std::string(65, '.');        // bytes, not UTF-8
+  std::vector<std::string> rows = map_rows(69, 23);
+  // An overlong '/', a surrogate and a code point past U+10FFFF: nine bytes, none of them UTF-8.
+  const std::string ill_formed = "\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80" + std::string(60, '.');
+  rows[0] = french, rows[1] = russian, rows[2] = box, rows[3] = emoji, rows[22] = latin1;
+  rows[5] = ill_formed;
+  const MapContent content = load(read_map_content_file, content_file("69 23", rows));
+  ASSERT_EQ(content.cells.size(), 69u * 23u);
+  EXPECT_FALSE(content.cells.is_narrow());
+  EXPECT_EQ(content.cells[0], U'\u00c9');
+  EXPECT_EQ(content.cells[69 + 68], U'\u0416');
+  EXPECT_EQ(content.cells[2 * 69], U'\u2554');
+  EXPECT_EQ(content.cells[3 * 69 + 5], U'\U0001F600');
+  EXPECT_EQ(content.cells[22 * 69], stray_byte_character(0xc9));
+  EXPECT_EQ(content.cells[4 * 69], U'e');
+  for (std::size_t i = 0; i < 9; ++i) {
+    EXPECT_EQ(content.cells[5 * 69 + i],
+              stray_byte_character(static_cast<unsigned char>(ill_formed[i])));
+  }
+  std::string written;  // the world writer's bytes are the file's
+  for (int y = 0; y < 23; ++y) content.cells.append_bytes(written, y * 69u, 69);
+  std::string file_rows;
+  for (const std::string& row : rows) file_rows += row;
+  EXPECT_EQ(written, file_rows);
+
+  rows = map_rows(69, 23);
+  rows[0] = latin1;
+  rows[22] = std::string(68, '.') + "\x7f";
+  EXPECT_TRUE(load(read_map_content_file, content_file("69 23", rows)).cells.is_narrow());
+
+  // The row faults count characters too; a character cut short by the newline is a stray byte.
+  const std::string at_69x23 = "Map dimensions: 69x23\n";
+  const Cases cases = {
+      {content_file("69 23", {repeated("\u2550", 67)}), refused("Line 1 has too few chars!")},
+      {content_file("69 23", {repeated("\u0416", 70)}), refused("Line 1 has too many chars!")},
+      {content_file("69 23", {repeated("\u0416", 66) + "\xe2\x95"}),
+       refused("A char is missing on line 1 !")},
+      {content_file("69 23", {repeated("\u0416", 68) + "\xe2\x95"}),
+       refused("Line 1 has too many chars!")},
+  };
+  expect_shown(read_map_content_file, cases, "Loading " + path() + "  |  " + at_69x23);
 }
 
 TEST_F(ContentFile, RefusedFilesAreReportedOnTheirLoadingLine) {

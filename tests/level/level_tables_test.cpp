@@ -27,6 +27,8 @@ TEST_F(LevelTables, AcceptedTablesKeepEveryEntryAsWritten) {
             (std::vector<RoomTransition>{{1, 34, 11}, {0, -5, 6}}));
 
   const std::string longest(708, 'x');
+  std::string russian;  // the longest text in Russian: 708 characters of two bytes each
+  for (int i = 0; i < 708; ++i) russian += "\u0416";
   const std::vector<std::pair<std::string, std::vector<Dialogue>>> cases = {
       // A number after blank lines, with a remark; the last one ends the file.
       {"Problems\n2\n\n6 x 7?\n42.\n\n\n   42 remark\nLegs?\tCount.\n8!\n8",
@@ -34,6 +36,7 @@ TEST_F(LevelTables, AcceptedTablesKeepEveryEntryAsWritten) {
       {"t\n2\n\n\n\n1\n\nsolved\n2\n", {{"", "", 1}, {"", "solved", 2}}},
       {"t\r\n1\r\n\r\nquestion\r\nanswer\r\n5\r\n", {{"question\r", "answer\r", 5}}},
       {"t\n1\n\n" + longest + "\n" + longest + "\n1\n", {{longest, longest, 1}}},
+      {"t\n1\n\n" + russian + "\n" + russian + "\n1\n", {{russian, russian, 1}}},
   };
   for (const auto& [contents, table] : cases) {
     EXPECT_EQ(load(read_dialogue_file, contents), table) << contents.substr(0, 40);
@@ -46,6 +49,13 @@ TEST_F(LevelTables, AcceptedTablesKeepEveryEntryAsWritten) {
   EXPECT_EQ(load(read_obstruction_file, "t\n2\n\nfirst\nlast words"),
             (Obstructions{{"first"}, {"last words"}}));
   EXPECT_EQ(load(read_obstruction_file, "t\n0\nignored"), Obstructions{});
+}
+
+// `count` box-drawing characters (U+2500), three bytes each.
+std::string three_byte_characters(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "\u2500";
+  return text;
 }
 
 TEST_F(LevelTables, RefusedTablesAreReportedAfterTheirLoadingLine) {
@@ -62,7 +72,13 @@ TEST_F(LevelTables, RefusedTablesAreReportedAfterTheirLoadingLine) {
       {read_obstruction_file,
        {{"t\n2\n\nwall\n", after_one},
         {"t\n2\n\nwall\n" + std::string(709, 'x') + "\n",
-         refused("Line 5 of " + path() + " holds more than 708 characters!")}}},
+         refused("Line 5 of " + path() + " holds more than 708 characters!")},
+        // 709 characters of three bytes: the limit counts characters, not bytes.
+        {"t\n1\n\n" + three_byte_characters(709) + "\n",
+         refused("Line 4 of " + path() + " holds more than 708 characters!")},
+        // A line far too long is passed over past its 709th character, and refused the same.
+        {"t\n1\n\n" + std::string(1 << 20, 'x'),
+         refused("Line 4 of " + path() + " holds more than 708 characters!")}}},
   };
   const std::string header_missing = refused("A header line is missing from " + path() + "!");
   const std::string bad_count =

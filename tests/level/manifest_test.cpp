@@ -27,6 +27,13 @@ std::string path_lines(int levels) {
   return lines;
 }
 
+// A path of `count` characters: Cyrillic letters (two bytes each) with a slash.
+std::string cyrillic_path(int count) {
+  std::string path = "\u043a/";
+  for (int i = 2; i < count; ++i) path += "\u0416";
+  return path;
+}
+
 TEST_F(ManifestFile, AcceptedManifests) {
   const Manifest manifest = load(
       read_manifest_file,
@@ -47,7 +54,8 @@ TEST_F(ManifestFile, AcceptedManifests) {
                              {"a\rb\r\r\n", "a\rb\r"},
                              {"\n", ""},
                              {std::string("cut\0off\n", 8), "cut"},
-                             {std::string(98, 'p') + "\n", std::string(98, 'p')}};
+                             {std::string(98, 'p') + "\n", std::string(98, 'p')},
+                             {cyrillic_path(98) + "\r\n", cyrillic_path(98)}};
   for (const auto& [line, path] : first_paths) {
     EXPECT_EQ(load(read_manifest_file, "t\n1\n" + line + path_lines(1).substr(5)).paths[0][0],
               path);
@@ -73,6 +81,10 @@ TEST_F(ManifestFile, RefusedManifestsAreReportedAfterTheirLoadingLine) {
        refused("The level count in " + path() + " must be at least 1!")},
       {"t\n1\n#\n" + std::string(99, 'p') + "\n" + path_lines(1),
        refused("Line 4 of " + path() + " holds a path longer than 98 characters!")},
+      {"t\n1\n" + cyrillic_path(99) + "\n" + path_lines(1),
+       refused("Line 3 of " + path() + " holds a path longer than 98 characters!")},
+      {"t\n1\n" + std::string(1 << 20, 'p'),
+       refused("Line 3 of " + path() + " holds a path longer than 98 characters!")},
   };
   expect_shown(read_manifest_file, cases, loading());
 }

@@ -60,13 +60,15 @@ bool shows_map_cell(const TerminalScreen& screen, int row, int column, int x, in
 // A level of width x height cells shown as a coordinate map.
 Level coordinate_map(int width, int height) {
   Level level = make_world({walled_level(width, height)})[0];
+  std::string characters;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       level.bg_layer.set(x, y, background_of(x));
       level.fg_layer.set(x, y, foreground_of(y));
-      level.content[static_cast<std::size_t>(y) * width + x] = character_of(x, y);
+      characters += character_of(x, y);
     }
   }
+  level.content = MapCharacters(characters);
   return level;
 }
 
@@ -307,7 +309,7 @@ std::string laid_out(const std::string& text) {
   screen.feed(fake.output());
   std::string rows;
   for (int row = 15; row <= 24; ++row) {
-    const std::string shown = screen.text(row, 5, 80);
+    const std::string shown = screen.utf8_text(row, 5, 80);
     rows += shown.substr(0, shown.find_last_not_of(' ') + 1) + '|';
   }
   return rows.substr(0, rows.find_last_not_of('|') + 2);
@@ -331,6 +333,59 @@ TEST(PanelText, TabsAndFullRowsStartNewRowsAndNothingGoesBelowRow23) {
     for (const std::string& r : rows) shown += r + '|';
     EXPECT_EQ(laid_out(text), shown.substr(0, shown.find_last_not_of('|') + 2));
   }
+}
+
+// Texts in French, Russian and box-drawing characters: a UTF-8 character is one place of a row,
+// so every word shows whole at its column; what would not take exactly one cell shows as U+FFFD
+// (a wide character, a combining mark, a byte that is not UTF-8), a C1 control as a blank.
+TEST(PanelText, EveryUtf8CharacterTakesOneCellOfItsRow) {
+  const std::string title = "LA PREMI\u00c8RE \u00c9NIGME";  // LA PREMIÈRE ÉNIGME
+  std::string russian;  // 63 letters Ж fill the row; the 64th starts the next
+  for (int i = 0; i < 64; ++i) russian += "\u0416";
+  const std::string box = "\u250c\u2500\u2500\u2510 \u2588\u2591";  // ┌──┐ █░
+  const std::string cut = std::string(62, '.') + "\u00e9";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {title + "\t" + box, title + "|" + box + "|"},
+      {russian, russian.substr(0, 63 * 2) + "|\u0416|"},
+      {cut + "\tnext", cut + "||next|"},  // the full row moves on, then the tab
+      // U+4E2D, e + U+0301, the byte 0xE9, U+009B: one cell each, and "end" right after.
+      {"a\u4e2db e\u0301 \xe9 \u009b end", "a\ufffdb e\ufffd \ufffd   end|"},
+  };
+  for (const auto& [text, shown] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(laid_out(text), shown);
+  }
+  EXPECT_EQ(panel_text_fault(russian + " " + russian), "splits the word \"" + russian +
+                                                           "\" where the panel wraps a line "
+                                                           "longer than 63 characters");
+  EXPECT_EQ(panel_text_fault(title + "\t" + russian.substr(0, 63 * 2)), "");
+}
+
+// Box-drawing walls and French and Russian letters on the map, a character a cell; a wide
+// character, a combining mark and a stray byte each show as U+FFFD in their one cell.
+TEST(DrawMap, Utf8MapCharactersShowOneACell) {
+  Level level = coordinate_map(69, 23);
+  const std::string top = "\u250c" + [] {
+    std::string line;
+    for (int i = 0; i < 67; ++i) line += "\u2500";
+    return line;
+  }() + "\u2510";
+  std::string row1 = "\u2502\u00e9t\u00e9 \u0416\u0443\u043a \u4e2d e\u0301\xe9\u009b.";
+  const std::size_t row1_characters = 16;
+  row1 += std::string(69 - row1_characters - 1, '.') + "\u2502";
+  std::string rest;
+  for (int y = 2; y < 23; ++y) rest += std::string(69, '.');
+  level.content = MapCharacters(top + row1 + rest);
+  ASSERT_EQ(level.content.size(), 69u * 23u);
+  FakeConsole fake;
+  draw_map(fake.console(), level, {0, 0});
+  TerminalScreen screen;
+  screen.feed(fake.output());
+  EXPECT_EQ(screen.utf8_text(2, 2, 70), top);
+  EXPECT_EQ(screen.utf8_text(3, 2, 18),
+            "\u2502\u00e9t\u00e9 \u0416\u0443\u043a \ufffd e\ufffd\ufffd ..");
+  EXPECT_EQ(screen.utf8_text(3, 70, 70), "\u2502");
+  EXPECT_EQ(screen.background(3, 11), background_of(9)) << "U+FFFD keeps its cell's colours";
 }
 
 class Panels : public testing::Test {

@@ -1,6 +1,7 @@
 #include "support/run_program.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,9 +68,14 @@ ProgramRun run_program(const std::string& program, const std::vector<std::string
     _exit(127);
   }
   int status = 0;
-  waitpid(child, &status, 0);
+  struct rusage usage {};
+  wait4(child, &status, 0, &usage);
   ProgramRun run{
       WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(files[1]), read_file(files[2]), {}};
+  run.peak_memory_kib = usage.ru_maxrss;
+#ifdef __APPLE__
+  run.peak_memory_kib /= 1024;  // macOS counts bytes
+#endif
   std::istringstream log(read_file(files[3]));
   for (int ms; log >> ms;) run.waits.push_back(ms);
   std::filesystem::remove_all(scratch);

@@ -10,7 +10,8 @@ struct ProgramRun {
   int exit_status = -1;  // -1 if the program did not exit normally
   std::string standard_output;
   std::string standard_error;
-  std::vector<int> waits;  // the test program's recorded waits, in order
+  std::vector<int> waits;    // the test program's recorded waits, in order
+  long peak_memory_kib = 0;  // the program's peak resident memory
 };
 
 // Where a program's standard output goes: a file read back into standard_output, a device

@@ -2,6 +2,8 @@
 
 #include <vterm.h>
 
+#include "base/utf8.h"
+
 namespace quadrivant {
 
 namespace {
@@ -41,6 +43,19 @@ void TerminalScreen::feed(std::string_view bytes) {
 char TerminalScreen::character(int row, int column) const {
   const VTermScreenCell cell = cell_at(screen_, row, column);
   return cell.chars[0] == 0 ? ' ' : static_cast<char>(cell.chars[0]);
+}
+
+char32_t TerminalScreen::code_point(int row, int column) const {
+  const VTermScreenCell cell = cell_at(screen_, row, column);
+  return cell.chars[0] == 0 ? U' ' : static_cast<char32_t>(cell.chars[0]);
+}
+
+std::string TerminalScreen::utf8_text(int row, int first_column, int last_column) const {
+  std::string line;
+  for (int column = first_column; column <= last_column; ++column) {
+    append_utf8(line, code_point(row, column));
+  }
+  return line;
 }
 
 std::string TerminalScreen::text(int row, int first_column, int last_column) const {

@@ -23,8 +23,12 @@ class TerminalScreen {
 
   // The character shown in a cell; ' ' for an empty cell.
   char character(int row, int column) const;
-  // Columns first..last of a row as text.
+  // The same as a Unicode code point; U' ' for an empty cell.
+  char32_t code_point(int row, int column) const;
+  // Columns first..last of a row as text: a byte a cell (ASCII screens).
   std::string text(int row, int first_column, int last_column) const;
+  // Columns first..last of a row as UTF-8, one character a cell.
+  std::string utf8_text(int row, int first_column, int last_column) const;
   // The xterm palette index of a cell's colours; -1 where the terminal's default shows.
   int foreground(int row, int column) const;
   int background(int row, int column) const;

@@ -33,6 +33,8 @@ struct TestLevel {
   std::vector<Problem> problems;            // entry k: code 100 + k
   std::vector<Information> infos;           // entry k: code 200 + k
   std::vector<Obstruction> obstructions;    // entry k: code 49 - k
+  // The map's characters, one UTF-8 string for all rows; empty: the letters and '#' above.
+  std::string characters;
 };
 
 // A level of width x height cells: free ground (code 0) inside a one-cell ring of obstacles

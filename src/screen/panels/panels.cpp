@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/utf8.h"
 #include "rules/panel_text.h"
 #include "screen/geometry.h"
 #include "screen/picture/cursor.h"
@@ -117,10 +118,10 @@ void fill_panel_text(Console& console, std::string_view text) {
   const std::vector<std::string> rows = lay_out_panel_text(text);
   for (std::size_t r = 0; r < rows.size(); ++r) {
     int column = panel_first_text_column;
-    for (const char c : rows[r]) {
+    for_each_character(rows[r], [&](char32_t character) {
       move_cursor(console, panel_first_text_row + static_cast<int>(r), column++);
-      std::fputc(shown_character(c), console.out);
-    }
+      write_shown_character(console.out, character);
+    });
   }
 }
 

@@ -1,14 +1,16 @@
-// What a byte of level data looks like on screen. Map characters and panel texts come from level
-// files written by strangers: a control byte sent as it is would ring the bell, move the cursor
-// or start an escape sequence, so every byte below 0x20 and DEL (0x7F) is drawn as a blank.
-// Bytes from 0x80 up are sent as they are, so UTF-8 texts show.
+// What a character of level data looks like on screen. Map characters and panel texts come from
+// level files written by strangers, and every one of them must take exactly one cell of the
+// grid: a control character (C0, DEL and the C1 controls) sent as it is would ring the bell, move
+// the cursor or start an escape sequence, so it is drawn as a blank; a character the terminal
+// draws two columns wide or none, and a byte that is not UTF-8, would shift the rest of the line,
+// so it is drawn as U+FFFD. Every other character is sent as its UTF-8.
 #pragma once
+
+#include <cstdio>
 
 namespace quadrivant {
 
-constexpr char shown_character(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte < 0x20 || byte == 0x7f ? ' ' : c;
-}
+// Writes what `character` (base/utf8.h: a character or a stray byte) shows as to `out`.
+void write_shown_character(std::FILE* out, char32_t character);
 
 }  // namespace quadrivant

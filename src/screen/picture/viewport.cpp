@@ -45,7 +45,7 @@ void write_map_cell(Console& console, const Level& level, int map_row, int map_c
   move_cursor(console, row, column);
   set_colours(console, level.bg_layer.at(map_column, map_row),
               level.fg_layer.at(map_column, map_row));
-  std::fputc(shown_character(level.character(map_column, map_row)), console.out);
+  write_shown_character(console.out, level.character(map_column, map_row));
 }
 
 // The bands of blank cells go out top, left, right, bottom, each band only where the viewport
