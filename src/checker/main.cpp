@@ -48,7 +48,7 @@ int check(const std::vector<std::string>& arguments) {
   }
   std::printf("quadrivant-check: %s, %s\n", counted(errors, "error", "errors").c_str(),
               counted(warnings, "warning", "warnings").c_str());
-  const bool warnings_fail = line.flags.empty();
+  const bool warnings_fail = !line.has_flag("--warnings-ok");
   return errors > 0 || (warnings > 0 && warnings_fail) ? 1 : 0;
 }
 

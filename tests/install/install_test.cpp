@@ -14,7 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string usage_line = "usage: quadrivant [WORLD_DIR]\n";
+const std::string usage_line =
+    "usage: quadrivant [--instant] [--start LEVEL:X,Y] [--solved N] [WORLD_DIR]\n";
 
 // Runs a shell command line, with its output in `output`; returns its exit status.
 int shell(const std::string& command, std::string* output = nullptr) {
