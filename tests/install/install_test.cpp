@@ -1,5 +1,7 @@
 // The game as a packager and a player meet it: its command line, and an install that plays the
 // shipped adventure from anywhere, without the source tree.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string_view>
 
@@ -60,11 +62,20 @@ TEST(CommandLine, PlaysTheNamedWorldAndRefusesWhatIsNone) {
       << played.standard_output.substr(0, 200);
   EXPECT_TRUE(played.standard_output.ends_with("\x1b[26;1H\x1b[0m\n"));
 
+  fs::create_directories(directory + "/folder/manifest.txt");
+  fs::create_directory(directory + "/pipe");
+  ASSERT_EQ(mkfifo((directory + "/pipe/manifest.txt").c_str(), 0600), 0);
+  const std::string too_long = directory + "/" + std::string(5000, 'w');
   const std::vector<std::pair<std::string, std::string>> refused = {
       {directory + "/nowhere", "There is no world directory " + directory + "/nowhere!"},
       {directory, "The directory " + directory + " holds no manifest.txt!"},
       {directory + "/a file",
        directory + "/a file is not a directory: name the directory of a world!"},
+      {too_long, "The world directory " + too_long + " cannot be used: File name too long!"},
+      {directory + "/folder",
+       "Only regular files are read: " + directory + "/folder/manifest.txt is a directory!"},
+      {directory + "/pipe",
+       "Only regular files are read: " + directory + "/pipe/manifest.txt is a FIFO!"},
   };
   for (const auto& [world, message] : refused) {
     const ProgramRun run = run_program(QUADRIVANT_TEST_PROGRAM, {world}, "/", "quit\n");
