@@ -72,10 +72,16 @@ MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
   // Reserved once for what the file can hold: a size the file does not hold reserves nothing.
   const std::uint64_t cells = static_cast<std::uint64_t>(content.width) * content.height;
   content.cells.reserve(static_cast<std::size_t>(std::min(cells, file.bytes_left())));
-  // Each row is read straight onto the ones before it, and judged there.
+  // Each row is read straight onto the ones before it, and judged there. A file saved with
+  // Windows line endings reads like one saved with newlines only: a carriage return before the
+  // newline goes with it.
   for (int number = 1; number <= content.height; ++number) {
     const std::size_t row_start = content.cells.size();
     const LineEnd end = file.append_line(content.cells);
+    if (end == LineEnd::newline && content.cells.size() > row_start &&
+        content.cells.back() == '\r') {
+      content.cells.pop_back();
+    }
     check_row(content.cells.size() - row_start, end, content.width, number);
   }
   return content;

@@ -46,11 +46,15 @@ std::string read_path_line(LevelFile& file) {
     end = file.read_line(path);
     if (end == LineEnd::no_line) refuse_missing_line();
   } while (path.starts_with('#'));
-  // The last character of every path line is taken for its newline, so a last line without
-  // one loses its last real character.
-  if (end == LineEnd::end_of_file) path.pop_back();
   // A manifest saved with Windows line endings: no path ends with a carriage return on purpose.
+  // A last line without its newline keeps every character.
   if (end == LineEnd::newline && path.ends_with('\r')) path.pop_back();
+  // A blank line names no file: every path after it would belong to the wrong level or group.
+  if (path.find_first_not_of(" \t") == std::string::npos) {
+    refuse_level_file("Line " + std::to_string(line) + " of " + file.path() +
+                      " is blank, but every line after the level count names a file or is a "
+                      "comment (#)!\n");
+  }
   if (path.size() > longest_path) {
     refuse_level_file("Line " + std::to_string(line) + " of " + file.path() +
                       " holds a path longer than " + std::to_string(longest_path) +

@@ -30,8 +30,8 @@ struct Manifest {
 
 // Reads the manifest at `path`, printing "Loading <path>\n" to `out` once it is open. Lines whose
 // first character is '#' are comments, skipped whole; every other line after the level count is
-// a path of at most 98 characters, its newline dropped (a last line without one loses its last
-// character instead).
+// a path of at most 98 characters, its newline (and a carriage return before it) dropped; a
+// blank line is refused, naming its line.
 // Throws a Failure on any fault (open failure on standard error, all others on standard output);
 // a manifest too large for memory is refused like any other fault.
 Manifest read_manifest_file(const std::string& path, std::FILE* out);

@@ -33,7 +33,10 @@ int report_and_read_table_header(LevelFile& file, std::FILE* out) {
 std::string read_text_line(LevelFile& file, int entry, int count) {
   const std::int64_t line = file.line();
   std::string text;
-  if (file.read_line(text) == LineEnd::no_line) refuse_missing_entries(file, entry, count);
+  const LineEnd end = file.read_line(text);
+  if (end == LineEnd::no_line) refuse_missing_entries(file, entry, count);
+  // A file saved with Windows line endings: no text ends with a carriage return on purpose.
+  if (end == LineEnd::newline && text.ends_with('\r')) text.pop_back();
   // A longer line would have been cut and spilled its rest into the next piece of the entry.
   if (text.size() > longest_text_line) {
     refuse_level_file("Line " + std::to_string(line) + " of " + file.path() + " holds more than " +

@@ -21,7 +21,8 @@ int report_and_read_table_header(LevelFile& file, std::FILE* out);
 // The entry readers below read a piece of entry `entry` (from 0) of a file that promises
 // `count` entries; if the file has ended, the message says how many entries it holds.
 
-// Reads the next text line, whole and without its newline (a carriage return before it stays).
+// Reads the next text line, whole and without its newline (or the carriage return and newline
+// of a file saved with Windows line endings).
 // A last line that ends at the end of the file is taken as it stands.
 std::string read_text_line(LevelFile& file, int entry, int count);
 
