@@ -9,9 +9,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string& directory = quadrivant::unpack_input_as_world(data, size);
-  for (const quadrivant::Finding& finding : quadrivant::check_world(directory)) {
+  const quadrivant::WorldCheck check = quadrivant::check_world(directory);
+  for (const quadrivant::Finding& finding : check.findings) {
     // Every finding can be printed: its line is built, as the checker prints it.
-    static_cast<void>(quadrivant::finding_line(finding));
+    static_cast<void>(quadrivant::checker_line(finding, check));
   }
   return 0;
 }

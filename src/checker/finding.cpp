@@ -4,9 +4,90 @@
 
 namespace quadrivant {
 
-std::string finding_line(const Finding& finding) {
+Place world_place(std::int64_t line) {
+  Place place;
+  place.line = line;
+  return place;
+}
+
+Place file_place(std::size_t level, ManifestGroup group, std::int64_t line) {
+  Place place;
+  place.kind = PlaceKind::file;
+  place.level = level;
+  place.group = group;
+  place.line = line;
+  return place;
+}
+
+Place entry_place(std::size_t level, ManifestGroup group, std::size_t entry, EntryText text) {
+  Place place;
+  place.kind = PlaceKind::entry;
+  place.level = level;
+  place.group = group;
+  place.entry = entry;
+  place.text = text;
+  return place;
+}
+
+Place cell_place(std::size_t level, Cell cell) {
+  Place place;
+  place.kind = PlaceKind::cell;
+  place.level = level;
+  place.group = group_collision_layer;
+  place.cell = cell;
+  return place;
+}
+
+const char* entry_kind(ManifestGroup group) {
+  switch (group) {
+    case group_transitions:
+      return "room transition";
+    case group_problems:
+      return "problem";
+    case group_infos:
+      return "information entry";
+    default:
+      return "obstruction";
+  }
+}
+
+std::string text_name(ManifestGroup group, EntryText text) {
+  const bool first = text == EntryText::first_text;
+  if (group == group_problems) return first ? "its question" : "its solved text";
+  if (group == group_infos) return first ? "its locked text" : "its unlocked text";
+  return "its text";
+}
+
+std::string world_file_place(const Place& place, const Manifest& manifest,
+                             const std::string& manifest_file) {
+  const std::string with_line = place.line > 0 ? ":" + std::to_string(place.line) : "";
+  if (place.kind == PlaceKind::world) return manifest_file + with_line;
+  const std::string& file = manifest.paths[place.group][place.level];
+  switch (place.kind) {
+    case PlaceKind::file:
+      return file + with_line;
+    case PlaceKind::entry: {
+      std::string name = file + ": " + entry_kind(place.group) + " " + std::to_string(place.entry);
+      if (place.text != EntryText::whole_entry) name += ", " + text_name(place.group, place.text);
+      return name;
+    }
+    default:
+      return file + ": cell (" + std::to_string(place.cell.x) + ", " +
+             std::to_string(place.cell.y) + ")";
+  }
+}
+
+std::string finding_line(const Finding& finding, const std::string& where) {
   const char* severity = finding.severity == Severity::error ? "error" : "warning";
-  return printable(finding.where) + ": " + severity + ": " + printable(finding.what);
+  return printable(where) + ": " + severity + ": " + printable(finding.what);
+}
+
+FindingCounts count_findings(const Findings& findings) {
+  FindingCounts counts;
+  for (const Finding& finding : findings) {
+    (finding.severity == Severity::error ? counts.errors : counts.warnings) += finding.count;
+  }
+  return counts;
 }
 
 }  // namespace quadrivant

@@ -40,16 +40,15 @@ int check(const std::vector<std::string>& arguments) {
     refuse_unless_world_directory(directory);
   }
 
-  const Findings findings = check_world(directory);
-  std::size_t errors = 0, warnings = 0;
-  for (const Finding& finding : findings) {
-    std::printf("%s\n", finding_line(finding).c_str());
-    ++(finding.severity == Severity::error ? errors : warnings);
+  const WorldCheck check = check_world(directory);
+  for (const Finding& finding : check.findings) {
+    std::printf("%s\n", checker_line(finding, check).c_str());
   }
-  std::printf("quadrivant-check: %s, %s\n", counted(errors, "error", "errors").c_str(),
-              counted(warnings, "warning", "warnings").c_str());
+  const FindingCounts counts = count_findings(check.findings);
+  std::printf("quadrivant-check: %s, %s\n", counted(counts.errors, "error", "errors").c_str(),
+              counted(counts.warnings, "warning", "warnings").c_str());
   const bool warnings_fail = !line.has_flag("--warnings-ok");
-  return errors > 0 || (warnings > 0 && warnings_fail) ? 1 : 0;
+  return counts.errors > 0 || (counts.warnings > 0 && warnings_fail) ? 1 : 0;
 }
 
 }  // namespace

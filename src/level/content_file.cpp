@@ -37,21 +37,31 @@ void read_content_header(LevelFile& file, MapContent& content) {
   }
 }
 
-// Judges map row `number` (1 for the top row), read with `end` as its ending; the row is fine
-// when it holds exactly `width` characters, and the file may end right after the last one.
-void check_row(std::size_t row_length, LineEnd end, int width, int number) {
-  const std::string line = std::to_string(number);
+// What the game's words for a faulty row leave out: where it stands in the file, and how long it
+// is against how long it must be.
+std::string row_hint(std::size_t row_length, int width, int number, std::int64_t line) {
+  return "map row " + std::to_string(number) + " is line " + std::to_string(line) +
+         " of the file: it holds " + std::to_string(row_length) + " characters, and every row " +
+         std::to_string(width);
+}
+
+// Judges map row `number` (1 for the top row), which stands on line `line` of the file and was
+// read with `end` as its ending; the row is fine when it holds exactly `width` characters, and
+// the file may end right after the last one.
+void check_row(std::size_t row_length, LineEnd end, int width, int number, std::int64_t line) {
+  const std::string row = std::to_string(number);
   const auto length = static_cast<long long>(row_length);
   if (end == LineEnd::no_line) refuse_level_file("A line is missing from the content file!\n");
   if (length == width) return;
+  std::string text = "Line " + row + " has too many chars!\n";
   if (length == width - 1 && end == LineEnd::newline) {
-    refuse_level_file("A char is missing on line " + line + " !\n");
+    text = "A char is missing on line " + row + " !\n";
+  } else if (length < width) {
+    text = "Line " + row + " has too few chars!\n";
+  } else if (length == width + 1LL && end == LineEnd::end_of_file) {
+    text = "Line " + row + " has a char too many!\n";
   }
-  if (length < width) refuse_level_file("Line " + line + " has too few chars!\n");
-  if (length == width + 1LL && end == LineEnd::end_of_file) {
-    refuse_level_file("Line " + line + " has a char too many!\n");
-  }
-  refuse_level_file("Line " + line + " has too many chars!\n");
+  refuse_level_file(text, line, row_hint(row_length, width, number, line));
 }
 
 }  // namespace
@@ -77,12 +87,13 @@ MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
   // newline goes with it.
   for (int number = 1; number <= content.height; ++number) {
     const std::size_t row_start = content.cells.size();
+    const std::int64_t line = file.line();
     const LineEnd end = file.append_line(content.cells);
     if (end == LineEnd::newline && content.cells.size() > row_start &&
         content.cells.back() == '\r') {
       content.cells.pop_back();
     }
-    check_row(content.cells.size() - row_start, end, content.width, number);
+    check_row(content.cells.size() - row_start, end, content.width, number, line);
   }
   return content;
 }

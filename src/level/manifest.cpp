@@ -64,13 +64,6 @@ std::string read_path_line(LevelFile& file) {
   return path.substr(0, path.find('\0'));
 }
 
-void check_layer_size(const Layer& layer, const std::string& path, const Level& level) {
-  if (layer.width() == level.width && layer.height() == level.height) return;
-  refuse_level_file("The image " + printable(path) + " is " + std::to_string(layer.width()) + "x" +
-                    std::to_string(layer.height()) + " but its level's map is " +
-                    std::to_string(level.width) + "x" + std::to_string(level.height) + "!\n");
-}
-
 // Runs `read` on one file of the world. Memory runs out only on a file far larger than any level
 // needs: that is the file's fault, told like any other, never an abort.
 template <class Read>
@@ -175,13 +168,21 @@ void load_level_file(Level& level, const Manifest& manifest, int k, ManifestGrou
   }
 }
 
+void check_layer_size(const Level& level, const Manifest& manifest, int k, ManifestGroup group) {
+  const Layer& layer = group == group_fg_layer   ? level.fg_layer
+                       : group == group_bg_layer ? level.bg_layer
+                                                 : level.collision_layer;
+  if (layer.width() == level.width && layer.height() == level.height) return;
+  refuse_level_file("The image " + printable(manifest.paths[group][static_cast<std::size_t>(k)]) +
+                    " is " + std::to_string(layer.width()) + "x" + std::to_string(layer.height()) +
+                    " but its level's map is " + std::to_string(level.width) + "x" +
+                    std::to_string(level.height) + "!\n");
+}
+
 void check_layer_sizes(const Level& level, const Manifest& manifest, int k) {
-  const auto path = [&](ManifestGroup group) -> const std::string& {
-    return manifest.paths[group][static_cast<std::size_t>(k)];
-  };
-  check_layer_size(level.fg_layer, path(group_fg_layer), level);
-  check_layer_size(level.bg_layer, path(group_bg_layer), level);
-  check_layer_size(level.collision_layer, path(group_collision_layer), level);
+  for (const ManifestGroup group : {group_fg_layer, group_bg_layer, group_collision_layer}) {
+    check_layer_size(level, manifest, k, group);
+  }
 }
 
 }  // namespace quadrivant

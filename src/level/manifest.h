@@ -42,8 +42,11 @@ Manifest read_manifest_file(const std::string& path, std::FILE* out);
 void load_level_file(Level& level, const Manifest& manifest, int k, ManifestGroup group,
                      std::FILE* out, const std::string& directory);
 
-// Throws a Failure naming the first of the level's three image layers whose size is not its
-// map's: the game reads all three at the content file's coordinates.
+// Throws a Failure naming image layer `group` of level `k` unless its size is its map's: the game
+// reads all three layers at the content file's coordinates.
+void check_layer_size(const Level& level, const Manifest& manifest, int k, ManifestGroup group);
+
+// The same for the three layers in turn: the first of another size is refused.
 void check_layer_sizes(const Level& level, const Manifest& manifest, int k);
 
 // The manifest's name in a world's directory.

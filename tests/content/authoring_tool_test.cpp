@@ -74,9 +74,10 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
       {"hub.level", "info K look i needs 20", "info K look i needs 27", "quadrivant_author",
        "the finish needs every problem of the world (27); let its gate need fewer, so that not "
        "every problem is needed"},
-      {"hub.level", "info K look i needs 20", "info K look i needs 0", "quadrivant_author",
-       "the finish can be walked into before any problem is solved; guard it with a gate whose "
-       "entry needs some"},
+      {"hub.level", "info K look i needs 20", "info K look i needs 0",
+       "levels/hub/codes.pgm: cell (89, 14): warning",
+       "the finish can be walked into with no problem solved: guard it with a gate whose "
+       "information entry needs some"},
       // The hall and arithmetic hold 9 problems: the other realms' gates stay shut for good.
       {"hub.level", "info h look i needs 6", "info h look i needs 10",
        "levels/hub/codes.pgm: cell (89, 14): error",
