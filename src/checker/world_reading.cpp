@@ -93,4 +93,36 @@ WorldRead read_world_for_check(const std::string& directory, Findings& findings)
   return read;
 }
 
+LevelPicture read_level_picture(const std::string& directory, int k) {
+  Findings findings;
+  WorldRead read;
+  const std::string manifest = manifest_path(directory);
+  const auto refuse_on_finding = [&] {
+    if (findings.empty()) return;
+    const Finding& refusal = findings.front();
+    throw Failure(finding_line(refusal, world_file_place(refusal.where, read.manifest, manifest)) +
+                  "\n");
+  };
+  loads(world_place(), findings, [&] { read.manifest = read_manifest_file(manifest, nullptr); });
+  refuse_on_finding();
+  if (k >= read.manifest.levels) {
+    throw Failure("quadrivant-check: --map " + std::to_string(k) + ": the world has only " +
+                      level_numbers(static_cast<std::size_t>(read.manifest.levels)) + "\n",
+                  Stream::standard_error, 2);
+  }
+  LevelPicture picture;
+  for (const ManifestGroup group : {group_fg_layer, group_bg_layer, group_content}) {
+    loads(file_place(static_cast<std::size_t>(k), group), findings,
+          [&] { load_level_file(picture.level, read.manifest, k, group, nullptr, directory); });
+  }
+  refuse_on_finding();
+  for (const ManifestGroup group : {group_fg_layer, group_bg_layer}) {
+    loads(file_place(static_cast<std::size_t>(k), group), findings,
+          [&] { check_layer_size(picture.level, read.manifest, k, group); });
+  }
+  refuse_on_finding();
+  picture.content_file = read.manifest.paths[group_content][static_cast<std::size_t>(k)];
+  return picture;
+}
+
 }  // namespace quadrivant

@@ -39,10 +39,8 @@ std::string cell_words(Cell cell) {
 
 // What keeps the player from starting on `place` of `world`, or "".
 std::string start_fault(const StartPlace& place, const World& world) {
-  const auto levels = static_cast<int>(world.size());
-  if (place.level >= levels) {
-    return "the world has only " +
-           (levels == 1 ? std::string("level 0") : "levels 0 to " + std::to_string(levels - 1));
+  if (static_cast<std::size_t>(place.level) >= world.size()) {
+    return "the world has only " + level_numbers(world.size());
   }
   const Level& level = world[static_cast<std::size_t>(place.level)];
   const std::string where = cell_words(place.cell) + " of level " + std::to_string(place.level);

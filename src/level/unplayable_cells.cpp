@@ -145,9 +145,8 @@ std::string missing_entry_words(const TableSize& table, int k) {
 
 std::string transition_words(const World& world, const RoomTransition& target, Fault fault) {
   if (fault == Fault::missing_level) {
-    const auto levels = static_cast<int>(world.size());
     return "leads to level " + std::to_string(target.level) + ", but the world has only " +
-           (levels == 1 ? std::string("level 0") : "levels 0 to " + std::to_string(levels - 1));
+           level_numbers(world.size());
   }
   const Level& to = world[static_cast<std::size_t>(target.level)];
   return "leads to " + cell_name(target.x, target.y) + " of level " + std::to_string(target.level) +
