@@ -5,37 +5,19 @@
 namespace quadrivant {
 
 Place world_place(std::int64_t line) {
-  Place place;
-  place.line = line;
-  return place;
+  return {.line = line};
 }
 
 Place file_place(std::size_t level, ManifestGroup group, std::int64_t line) {
-  Place place;
-  place.kind = PlaceKind::file;
-  place.level = level;
-  place.group = group;
-  place.line = line;
-  return place;
+  return {.kind = PlaceKind::file, .level = level, .group = group, .line = line};
 }
 
 Place entry_place(std::size_t level, ManifestGroup group, std::size_t entry, EntryText text) {
-  Place place;
-  place.kind = PlaceKind::entry;
-  place.level = level;
-  place.group = group;
-  place.entry = entry;
-  place.text = text;
-  return place;
+  return {.kind = PlaceKind::entry, .level = level, .group = group, .entry = entry, .text = text};
 }
 
 Place cell_place(std::size_t level, Cell cell) {
-  Place place;
-  place.kind = PlaceKind::cell;
-  place.level = level;
-  place.group = group_collision_layer;
-  place.cell = cell;
-  return place;
+  return {.kind = PlaceKind::cell, .level = level, .group = group_collision_layer, .cell = cell};
 }
 
 const char* entry_kind(ManifestGroup group) {

@@ -33,7 +33,7 @@ struct Place {
   ManifestGroup group = group_content;      // file, entry: which of the level's files
   std::size_t entry = 0;                    // entry
   EntryText text = EntryText::whole_entry;  // entry
-  Cell cell;                                // cell
+  Cell cell = {};                           // cell
   std::int64_t line = 0;                    // world, file: the line at fault, 0 for none
 };
 

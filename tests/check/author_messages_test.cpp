@@ -6,27 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include "check_worlds.h"
 #include "support/run_program.h"
 #include "support/test_world.h"
 
 namespace quadrivant {
 
 namespace {
-
-// Level 0: the start, a problem two cells up, an information entry two cells down that opens the
-// gate column x = 30 once one problem is solved, and beyond the gate the finish.
-std::vector<TestLevel> small_world() {
-  std::vector<TestLevel> world = {walled_level()};
-  TestLevel& hall = world[0];
-  hall.codes[11][19] = 100;
-  hall.problems = {{"What is 6 x 7?", "Right.", 42}};
-  hall.codes[15][19] = 200;
-  hall.infos = {{"Solve one problem.", "The gate is open.", 1}};
-  for (int y = 1; y < 22; ++y) hall.codes[y][30] = 49;
-  hall.obstructions = {{"A gate."}};
-  hall.codes[13][40] = 254;
-  return world;
-}
 
 std::string replaced(std::string text, const std::string& old_text, const std::string& new_text) {
   const std::size_t at = text.find(old_text);
@@ -90,7 +76,7 @@ TEST(CheckerMessages, TellAnAuthorWhatToMend) {
        clean},
       {"a blank manifest line is named, and nothing else is blamed on it",
        edit("manifest.txt", "level0/bg.pgm\n", "\nlevel0/bg.pgm\n"),
-       "manifest.txt: error: Line 6 of manifest.txt is blank, but every line after the level "
+       "manifest.txt: error: Line 7 of manifest.txt is blank, but every line after the level "
        "count names a file or is a comment (#)!\nquadrivant-check: 1 error, 0 warnings\n"},
       {"Windows line endings in every text file",
        [](const std::string& world) {
@@ -146,17 +132,17 @@ TEST(CheckerMessages, TellAnAuthorWhatToMend) {
        "quadrivant-check: 0 errors, 1 warning\n"},
       {"a finish that needs no problem",
        [](const std::string& world) {
-         std::vector<TestLevel> levels = small_world();
-         for (int y = 1; y < 22; ++y) levels[0].codes[y][30] = 0;
+         std::vector<TestLevel> levels = sound_world();
+         levels[0].infos[0].required = 0;
          write_world(world, levels);
        },
-       "level0/codes.pgm: cell (40, 13): warning: the finish can be walked into with no problem "
+       "level1/codes.pgm: cell (13, 10): warning: the finish can be walked into with no problem "
        "solved: guard it with a gate whose information entry needs some\n"
        "quadrivant-check: 0 errors, 1 warning\n"},
   };
   for (const Spoilt& spoilt : cases) {
     const std::string world = make_temporary_directory();
-    write_world(world, small_world());
+    write_world(world, sound_world());
     spoilt.spoil(world);
     const ProgramRun run = run_program(QUADRIVANT_CHECK_PROGRAM, {}, world, "");
     std::filesystem::remove_all(world);
@@ -169,7 +155,7 @@ TEST(CheckerMessages, TellAnAuthorWhatToMend) {
 // counted, though only the first ones are listed.
 TEST(CheckerMessages, CountEveryFaultyCellThoughTheyListOnlySome) {
   const std::string world = make_temporary_directory();
-  write_world(world, small_world());
+  write_world(world, sound_world());
   std::string red = "P3\n69 23\n255\n";
   for (int i = 0; i < 69 * 23; ++i) red += "255 0 0\n";
   write_file(world + "/level0/codes.pgm", red);
