@@ -12,9 +12,6 @@ namespace quadrivant {
 
 namespace {
 
-// A path line holds at most this many characters before its newline.
-constexpr std::size_t longest_path = 98;
-
 [[noreturn]] void refuse_missing_line() {
   refuse_level_file("A line is missing from the manifest file!\n");
 }
@@ -55,9 +52,9 @@ std::string read_path_line(LevelFile& file) {
                       " is blank, but every line after the level count names a file or is a "
                       "comment (#)!\n");
   }
-  if (path.size() > longest_path) {
+  if (path.size() > longest_manifest_path) {
     refuse_level_file("Line " + std::to_string(line) + " of " + file.path() +
-                      " holds a path longer than " + std::to_string(longest_path) +
+                      " holds a path longer than " + std::to_string(longest_manifest_path) +
                       " characters!\n");
   }
   // A path ends at its first NUL byte, as the file system reads it.

@@ -49,6 +49,9 @@ void check_layer_size(const Level& level, const Manifest& manifest, int k, Manif
 // The same for the three layers in turn: the first of another size is refused.
 void check_layer_sizes(const Level& level, const Manifest& manifest, int k);
 
+// A path line of the manifest holds at most this many characters before its newline.
+inline constexpr std::size_t longest_manifest_path = 98;
+
 // The manifest's name in a world's directory.
 inline constexpr const char* manifest_name = "manifest.txt";
 
