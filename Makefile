@@ -26,11 +26,12 @@ release:
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
 
 # make install [PREFIX=/usr/local] [DESTDIR=staging]: the programs, the shipped adventure, the
-# author's guide and the man page; make uninstall removes what the last install wrote.
+# author's guide and the man pages; make uninstall removes what the last install wrote.
 install:
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF \
 	  -DCMAKE_INSTALL_PREFIX=$(PREFIX)
-	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant quadrivant-check
+	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant quadrivant-check \
+	  quadrivant-author
 	DESTDIR=$(DESTDIR) cmake --install $(RELEASE_DIR)
 
 uninstall:

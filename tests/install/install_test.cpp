@@ -141,6 +141,50 @@ TEST(Install, PlaysTheInstalledAdventureFromAnEmptyDirectory) {
   fs::remove_all(prefix);
 }
 
+// A new author's first world, from the installed programs only: the starter world made, built,
+// checked and won at once with --instant; and the installed adventure rebuilt from its installed
+// sources, file for file. Installed under a staging folder of its own, so that it shares no
+// prefix with the other install tests.
+TEST(Install, TheAuthorsToolkitMakesAWorldThatTheGameWins) {
+  const std::string staging = make_temporary_directory();
+  const std::string prefix = staging + QUADRIVANT_INSTALL_PREFIX;
+  std::string said;
+  ASSERT_EQ(shell("DESTDIR='" + staging + "' cmake --install '" QUADRIVANT_BINARY_DIR "'", &said),
+            0)
+      << said;
+  const std::string bin = prefix + "/bin/";
+  for (const char* page : {"quadrivant-check.6", "quadrivant-author.6"}) {
+    const std::string path = prefix + "/share/man/man6/" + page;
+    ASSERT_TRUE(fs::is_regular_file(path)) << page;
+    EXPECT_EQ(shell("MANWIDTH=80 man --warnings -l '" + path + "' 2>&1 >/dev/null", &said), 0);
+    EXPECT_EQ(said, "") << page << " renders without warnings";
+  }
+
+  const std::string home = make_temporary_directory();
+  const ProgramRun made = run_program(bin + "quadrivant-author", {"new", "first"}, home, "");
+  ASSERT_EQ(made.exit_status, 0) << made.standard_error;
+  EXPECT_NE(made.standard_output.find("  quadrivant-author build first/source first\n"),
+            std::string::npos)
+      << made.standard_output;
+  const ProgramRun built =
+      run_program(bin + "quadrivant-author", {"build", "first/source", "first"}, home, "");
+  ASSERT_EQ(built.exit_status, 0) << built.standard_error;
+  const ProgramRun checked = run_program(bin + "quadrivant-check", {"first"}, home, "");
+  EXPECT_EQ(checked.standard_output, "quadrivant-check: 0 errors, 0 warnings\n");
+  const ProgramRun won = run_program(bin + "quadrivant", {"--instant", "first"}, home,
+                                     read_file(home + "/first/walkthrough.txt"), 30);
+  EXPECT_EQ(won.exit_status, 0) << won.standard_error;
+  EXPECT_NE(won.standard_output.find("YOU BECAME THE QUADRIVANT"), std::string::npos);
+
+  const std::string installed = prefix + "/share/quadrivant";
+  const ProgramRun copied = run_program(bin + "quadrivant-author",
+                                        {"build", installed + "/source", "copy"}, home, "", 120);
+  EXPECT_EQ(copied.exit_status, 0) << copied.standard_error;
+  EXPECT_EQ(shell("diff -r -x source '" + installed + "' '" + home + "/copy'", &said), 0) << said;
+  fs::remove_all(home);
+  fs::remove_all(staging);
+}
+
 TEST(Install, StagesUnderDestdir) {
   SKIP_UNLESS_PREFIX_IS_THE_BUILDS_OWN();
   fs::remove_all(QUADRIVANT_INSTALL_PREFIX);
