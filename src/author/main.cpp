@@ -79,15 +79,19 @@ void print_summary(const BuiltWorld& world, std::size_t walkthrough_lines) {
     for (const int code : level.collision_layer.values()) {
       if (cell_kind(code) == CellKind::obstruction) gate_codes.insert(code);
     }
-    std::printf("level %zu %-12s %3d x %2d: %zu doors, %zu problems, %zu information, %zu gates\n",
-                l, world.level_names[l].c_str(), level.width, level.height,
-                level.transitions.size(), level.problems.size(), level.infos.size(),
-                gate_codes.size());
+    std::printf("level %zu %-12s %3d x %2d: %s, %s, %s, %s\n", l, world.level_names[l].c_str(),
+                level.width, level.height,
+                counted(level.transitions.size(), "door", "doors").c_str(),
+                counted(level.problems.size(), "problem", "problems").c_str(),
+                counted(level.infos.size(), "information entry", "information entries").c_str(),
+                counted(gate_codes.size(), "gate", "gates").c_str());
     problems += level.problems.size();
     infos += level.infos.size();
     gates += gate_codes.size();
   }
-  std::printf("%zu problems, %zu information entries, %zu gates; ", problems, infos, gates);
+  std::printf("%s, %s, %s; ", counted(problems, "problem", "problems").c_str(),
+              counted(infos, "information entry", "information entries").c_str(),
+              counted(gates, "gate", "gates").c_str());
   if (walkthrough_lines > 0) {
     std::printf("walkthrough of %zu lines\n", walkthrough_lines);
   } else {

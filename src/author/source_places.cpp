@@ -47,6 +47,12 @@ const Marker* marker_of_entry(const LevelSource& level, ManifestGroup group, std
   return marker;
 }
 
+// The character the author wrote for `cell` in the level's map.
+char map_character(const LevelSource& level, Cell cell) {
+  const auto y = static_cast<std::size_t>(cell.y), x = static_cast<std::size_t>(cell.x);
+  return y < level.map.size() && x < level.map[y].size() ? level.map[y][x] : ' ';
+}
+
 std::string entry_place_name(const Place& place, const LevelSource& level) {
   const Marker* marker = marker_of_entry(level, place.group, place.entry);
   if (marker == nullptr) return level.path;
@@ -69,7 +75,8 @@ std::string source_place(const Place& place, const WorldSource& source) {
       return entry_place_name(place, level);
     case PlaceKind::cell:
       return at_line(level.path, level.map_line + place.cell.y) + ": cell (" +
-             std::to_string(place.cell.x) + ", " + std::to_string(place.cell.y) + ")";
+             std::to_string(place.cell.x) + ", " + std::to_string(place.cell.y) + ") '" +
+             map_character(level, place.cell) + "'";
     default:
       return level.path;
   }

@@ -222,8 +222,8 @@ std::string write_starter_world(const std::string& directory) {
   const std::string dir = printable(shell_word(directory));
   const std::string sources = printable(shell_word(folder));
   return "Wrote the sources of a starter world into " + printable(folder) +
-         ": world.txt, legend.txt,\nhall.level, garden.level and route.txt. Build it, check it "
-         "and play it:\n  quadrivant-author build " +
+         ":\n  world.txt, legend.txt, hall.level, garden.level and route.txt\n"
+         "Build it, check it and play it:\n  quadrivant-author build " +
          sources + " " + dir + "\n  quadrivant-check " + dir + "\n  quadrivant " + dir + "\n";
 }
 

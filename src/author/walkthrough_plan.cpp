@@ -136,7 +136,11 @@ std::vector<std::string> plan_walkthrough(const BuiltWorld& world, const WorldSo
                 std::string("level ") + goal.level + " has no character '" + goal.marker + "'");
     }
     const Walk walk = find_walk(world.levels, state, targets->second);
-    if (!walk.found) fail_goal(source, goal, "no walk leads there from where the player stands");
+    if (!walk.found) {
+      fail_goal(source, goal,
+                std::string("no walk leads to '") + goal.marker + "' from where the player " +
+                    "stands, with the gates open so far");
+    }
     int code = free_ground_code;
     for (const Move& move : walk.moves) {
       lines.push_back(command(move));

@@ -93,9 +93,9 @@ TEST_F(StarterWorld, BuildsPassesTheCheckerAndIsWonByItsWalkthrough) {
   const ProgramRun built = build();
   ASSERT_EQ(built.exit_status, 0) << built.standard_error;
   EXPECT_EQ(built.standard_output,
-            "level 0 hall          69 x 23: 1 doors, 1 problems, 1 information, 1 gates\n"
-            "level 1 garden        69 x 23: 1 doors, 0 problems, 0 information, 0 gates\n"
-            "1 problems, 1 information entries, 1 gates; walkthrough of 12 lines\n");
+            "level 0 hall          69 x 23: 1 door, 1 problem, 1 information entry, 1 gate\n"
+            "level 1 garden        69 x 23: 1 door, 0 problems, 0 information entries, 0 gates\n"
+            "1 problem, 1 information entry, 1 gate; walkthrough of 12 lines\n");
   const ProgramRun checked = run_program(QUADRIVANT_CHECK_PROGRAM, {"world"}, scratch_, "");
   EXPECT_EQ(checked.standard_output, "quadrivant-check: 0 errors, 0 warnings\n");
   const ProgramRun won = run_program(QUADRIVANT_TEST_PROGRAM, {"world"}, scratch_,
@@ -157,10 +157,11 @@ TEST_F(StarterWorld, ABuildReplacesOnlyTheFilesOfTheLastBuild) {
   const std::map<std::string, std::string> before = files_below(world());
   const ProgramRun refused = build();
   EXPECT_EQ(refused.exit_status, 1);
-  EXPECT_EQ(refused.standard_error,
-            "quadrivant-author: world/source/garden.level:18: cell (50, 11): warning: the finish "
-            "can be walked into with no problem solved: guard it with a gate whose information "
-            "entry needs some\nquadrivant-author: 0 errors, 1 warning: nothing was written\n");
+  EXPECT_EQ(
+      refused.standard_error,
+      "quadrivant-author: world/source/garden.level:18: cell (50, 11) '%': warning: the finish "
+      "can be walked into with no problem solved: guard it with a gate whose information "
+      "entry needs some\nquadrivant-author: 0 errors, 1 warning: nothing was written\n");
   EXPECT_EQ(files_below(world()), before);
   edit(source("hall.level"), "info K look i needs 0", "info K look i needs 1");
 
@@ -217,7 +218,7 @@ TEST_F(StarterWorld, ARouteMustWinButMayLeaveProblemsUnsolved) {
   const ProgramRun built = build();
   ASSERT_EQ(built.exit_status, 0) << built.standard_error;
   EXPECT_TRUE(
-      built.standard_output.ends_with("2 problems, 1 information entries, 1 gates; "
+      built.standard_output.ends_with("2 problems, 1 information entry, 1 gate; "
                                       "walkthrough of 12 lines\n"));
   edit(source("route.txt"), "touch garden %\n", "");
   const ProgramRun short_route = build();

@@ -65,19 +65,19 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
   // The hall's map starts on line 11 of hub.level: row y stands on line 11 + y.
   const std::vector<std::array<std::string, 5>> changes = {
       // The tool holds its world to everything the level checker finds, named in the sources.
-      {"hub.level", "####..P....", ".....P.....", "hub.level:24: cell (0, 13): error",
+      {"hub.level", "####..P....", ".....P.....", "hub.level:24: cell (0, 13) '.': error",
        "the player can walk here, on the map's edge, and a move from here would look past the "
        "map: enclose the ground with cells that always block"},
       {"hub.level", "info K look i needs 20", "info K look i needs 28",
-       "hub.level:25: cell (89, 14): error",
+       "hub.level:25: cell (89, 14) '%': error",
        "the finish can never be walked into, given every gate that can be opened"},
       {"hub.level", "info K look i needs 20", "info K look i needs 0",
-       "hub.level:25: cell (89, 14): warning",
+       "hub.level:25: cell (89, 14) '%': warning",
        "the finish can be walked into with no problem solved: guard it with a gate whose "
        "information entry needs some"},
       // The hall and arithmetic hold 9 problems: the other realms' gates stay shut for good.
       {"hub.level", "info h look i needs 6", "info h look i needs 10",
-       "hub.level:25: cell (89, 14): error",
+       "hub.level:25: cell (89, 14) '%': error",
        "the finish can never be walked into, given every gate that can be opened"},
       // A table entry is named by its marker's statement.
       {"hub.level", "info K look i needs 20", "info K look i needs 99",
@@ -88,8 +88,8 @@ TEST(AuthoringTool, RefusesBrokenSourcesNamingTheFault) {
       {"music.level", "##H.e...&...", "##H.e..&...",
        "music.level:", "map row 14 has 87 characters, the first row 88"},
       // Without the measurer's gate, the geometer's court lies beyond reach.
-      {"route.txt", "touch geometry k\n", "",
-       "route.txt:", "no walk leads there from where the player stands"},
+      {"route.txt", "touch geometry k\n", "", "route.txt:",
+       "no walk leads to 'Q' from where the player stands, with the gates open so far"},
       {"arithmetic.level", "###.....~~~", "###..@..~~~",
        "arithmetic.level:", "cell (5, 5): '@' is neither in the legend nor a marker"},
       {"music.level", "gate x look = key k", "gate x look = key F",
