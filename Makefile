@@ -26,7 +26,7 @@ release: game-deps
 	cmake --build $(RELEASE_DIR) --parallel $(JOBS) --target quadrivant
 
 # make install [PREFIX=/usr/local] [DESTDIR=staging]: the programs, the shipped adventure, the
-# author's guide and the man page; make uninstall removes what the last install wrote
+# author's guide and the man pages; make uninstall removes what the last install wrote
 # (scripts/uninstall.sh). PREFIX and DESTDIR are taken as written, blanks, quotes and '$'
 # included: make does not expand them ($(value)) and hands them to the shell in the environment,
 # where it neither splits nor expands them.
@@ -37,7 +37,8 @@ install: game-deps
 	@sh scripts/check-install-paths.sh
 	cmake -S . -B "$(RELEASE_DIR)" -DCMAKE_BUILD_TYPE=Release -DQUADRIVANT_WERROR=OFF \
 	  -DCMAKE_INSTALL_PREFIX="$$QUADRIVANT_PREFIX"
-	cmake --build "$(RELEASE_DIR)" --parallel $(JOBS) --target quadrivant quadrivant-check
+	cmake --build "$(RELEASE_DIR)" --parallel $(JOBS) --target quadrivant quadrivant-check \
+	  quadrivant-author
 	DESTDIR="$$QUADRIVANT_DESTDIR" cmake --install "$(RELEASE_DIR)"
 
 uninstall:

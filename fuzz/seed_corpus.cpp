@@ -2,7 +2,8 @@
 // SEEDS_DIR/<target>/, from which the fuzzers mutate. Sound level files come from the game's own
 // world writer (level/world_writer.h) on small worlds that hold every kind of cell; a few near
 // misses written by hand beside them keep the odd corners of each format in the seeds; the
-// authoring tool's seed is the shipped adventure's sources in SOURCE_DIR/game/source.
+// authoring tool's seeds are the shipped adventure's sources in SOURCE_DIR/game/source and the
+// starter world's.
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "author/starter_world.h"
 #include "event_world.h"
 #include "level/world_writer.h"
 #include "support/test_world.h"
@@ -130,6 +132,10 @@ void author_seed(const Seeds& seeds, const std::string& source_tree) {
     text.replace(top, width, row);
   }
   seeds.write("author", "utf8_sources.world", pack_world_archive(sources));
+  Files starter;
+  for (const WorldFileText& file : starter_world_sources())
+    starter.emplace_back(file.path, file.text);
+  seeds.write("author", "starter_sources.world", pack_world_archive(starter));
 }
 
 // A level drawn in UTF-8: box-drawing walls, French and Russian words, and the characters the game

@@ -16,8 +16,8 @@ namespace quadrivant {
 // event with the game's own rules (touch_cell, answer_problem), answering a problem with its answer
 // and confirming every panel with an empty line. Returns the lines, without newlines. Throws
 // a Failure (naming the route's line) if a goal is on another level than the player or cannot be
-// reached, if the route goes on after the finish or ends before it, or if it leaves a problem
-// unsolved.
+// reached, or if the route goes on after the finish or ends before it. A route may leave problems
+// unsolved, as a player may.
 std::vector<std::string> plan_walkthrough(const BuiltWorld& world, const WorldSource& source);
 
 }  // namespace quadrivant

@@ -269,7 +269,9 @@ BuiltWorld build_world(const WorldSource& source) {
   world.title = source.title;
   for (std::size_t l = 0; l < source.levels.size(); ++l) {
     const LevelSource& level = source.levels[l];
-    if (find_level(world, level.name) >= 0) fail(level.path, 1, "a second level " + level.name);
+    if (find_level(world, level.name) >= 0) {
+      fail(source.world_path, level.world_line, "a second level " + level.name);
+    }
     world.level_names.push_back(level.name);
     check_markers(level, l == 0);
     check_gate_keys(level);

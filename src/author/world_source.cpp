@@ -1,19 +1,24 @@
 #include "author/world_source.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "base/cell_fit.h"
 #include "base/failure.h"
 #include "base/text.h"
 #include "base/utf8.h"
 #include "level/world.h"
+#include "level/world_writer.h"
 
 namespace quadrivant {
 
 void refuse_source(const std::string& path, int line, const std::string& what) {
-  throw Failure(path + ":" + std::to_string(line) + ": " + what + "\n");
+  // Words of the sources are in `what`: nothing of them reaches the terminal as a control byte.
+  throw Failure(printable(path) + ":" + std::to_string(line) + ": " + printable(what) + "\n");
 }
 
 std::string quoted(char32_t character) {
@@ -35,8 +40,15 @@ struct SourceFile {
 };
 
 SourceFile read_source_file(const std::string& path) {
+  // Only a regular file: a FIFO would keep the tool waiting for a writer.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    throw Failure(printable(path) + ": " +
+                  (std::filesystem::exists(path, error) ? "is not a regular file" : "is missing") +
+                  "\n");
+  }
   std::ifstream stream(path);
-  if (!stream) throw Failure(path + ": cannot be read\n");
+  if (!stream) throw Failure(printable(path) + ": cannot be read\n");
   SourceFile file{path, {}};
   for (std::string line; std::getline(stream, line);) {
     // A source saved with CRLF endings reads like one saved with LF endings.
@@ -246,7 +258,7 @@ int read_map_rows(const SourceFile& file, int index, LevelSource& level) {
 LevelSource read_level_source(const std::string& path, const std::string& name,
                               const Legend& shared_legend) {
   const SourceFile file = read_source_file(path);
-  LevelSource level{name, path, shared_legend, {}, 0, {}};
+  LevelSource level{name, path, 0, shared_legend, {}, 0, {}};
   int index = 0;
   while (index < static_cast<int>(file.lines.size())) {
     const std::string& line = file.lines[index];
@@ -289,10 +301,28 @@ std::vector<RouteGoal> read_route(const std::string& path) {
 
 }  // namespace
 
+// A level name becomes a folder of the output and part of the paths of its files: a plain name,
+// so that nothing is written outside the output directory, and short enough for every path.
+void check_level_name(const SourceFile& world, int line, const std::string& name) {
+  const auto is_plain = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_';
+  };
+  if (!std::all_of(name.begin(), name.end(), is_plain)) {
+    world.fail(line, "the level name '" + name + "' may hold only letters, digits, '-' and '_'");
+  }
+  if (name.size() > longest_level_name()) {
+    world.fail(line, "the level name '" + name + "' is longer than " +
+                         std::to_string(longest_level_name()) +
+                         " characters, too long for the paths of its files");
+  }
+}
+
 WorldSource read_world_source(const std::string& directory) {
-  const SourceFile world = read_source_file(directory + "/world.txt");
-  const Legend shared_legend = read_shared_legend(directory + "/legend.txt");
   WorldSource source;
+  source.world_path = directory + "/" + world_source_name;
+  const SourceFile world = read_source_file(source.world_path);
+  const Legend shared_legend = read_shared_legend(directory + "/" + legend_source_name);
   for (int i = 0; i < static_cast<int>(world.lines.size()); ++i) {
     const std::string& line = world.lines[i];
     if (is_comment_or_blank(line)) continue;
@@ -300,15 +330,20 @@ WorldSource read_world_source(const std::string& directory) {
     if (words[0] == "title" && words.size() > 1) {
       source.title = line.substr(line.find("title") + 6);
     } else if (words[0] == "level" && words.size() == 2) {
-      source.levels.push_back(
-          read_level_source(directory + "/" + words[1] + ".level", words[1], shared_legend));
+      check_level_name(world, i + 1, words[1]);
+      source.levels.push_back(read_level_source(directory + "/" + words[1] + level_source_extension,
+                                                words[1], shared_legend));
+      source.levels.back().world_line = i + 1;
     } else {
       world.fail(i + 1, "expected: title <text>, or level <name>");
     }
   }
   if (source.levels.empty()) world.fail(1, "the world has no level");
-  source.route_path = directory + "/route.txt";
-  source.route = read_route(source.route_path);
+  // Without a route the world is judged by where a player can get to alone.
+  source.route_path = directory + "/" + route_source_name;
+  std::error_code error;
+  source.has_route = std::filesystem::exists(source.route_path, error);
+  if (source.has_route) source.route = read_route(source.route_path);
   return source;
 }
 

@@ -60,6 +60,7 @@ struct Marker {
 struct LevelSource {
   std::string name;
   std::string path;
+  int world_line = 0;               // the line of world.txt that lists it
   Legend legend;                    // the shared legend with this level's own lines applied
   std::vector<std::u32string> map;  // the rows' characters (UTF-8 in the file)
   int map_line = 0;                 // line of the first map row
@@ -75,14 +76,24 @@ struct RouteGoal {
 
 struct WorldSource {
   std::string title;
+  std::string world_path;  // world.txt, for messages about the world as a whole
   std::vector<LevelSource> levels;
+  bool has_route = false;  // whether there is a route.txt
   std::vector<RouteGoal> route;
   std::string route_path;
 };
 
-// Reads world.txt, legend.txt, every level named in world.txt and route.txt from `directory`.
-// Throws a Failure at the first fault of form (the world's rules are checked later, when the
-// world is built).
+// The file names of a world's sources in their directory.
+inline constexpr const char* world_source_name = "world.txt";
+inline constexpr const char* legend_source_name = "legend.txt";
+inline constexpr const char* route_source_name = "route.txt";
+inline constexpr const char* level_source_extension = ".level";
+
+// Reads world.txt, legend.txt, every level named in world.txt and route.txt (if there is one)
+// from `directory`; messages name them as "<directory>/<file>". Throws a Failure at the first
+// fault of form (the world's rules are checked later, when the world is built). A level name is
+// a plain name (letters, digits, '-' and '_'), short enough for every path the tool writes for
+// it.
 WorldSource read_world_source(const std::string& directory);
 
 }  // namespace quadrivant

@@ -43,7 +43,7 @@ class Collector {
  public:
   Collector(Findings& findings, std::size_t most) : findings_(findings), most_(most) {}
   bool full() const { return findings_.size() >= most_; }
-  void add(const std::string& where, const std::string& what) {
+  void add(const Place& where, const std::string& what) {
     if (!full()) findings_.push_back({Severity::error, where, what});
   }
 
@@ -52,7 +52,7 @@ class Collector {
   std::size_t most_;
 };
 
-void check_map(const Level& level, const std::string& file, Collector& collector) {
+void check_map(std::size_t level_index, const Level& level, Collector& collector) {
   Misfits misfits;
   for (std::size_t i = 0; i < level.content.size(); ++i) misfits.look_at(level.content[i], i);
   const auto width = static_cast<std::size_t>(level.width);
@@ -61,31 +61,29 @@ void check_map(const Level& level, const std::string& file, Collector& collector
     if (misfit.count > 1) {
       what += " (" + counted(misfit.count - 1, "more cell holds", "more cells hold") + " it)";
     }
-    collector.add(file + ": cell (" + std::to_string(misfit.first % width) + ", " +
-                      std::to_string(misfit.first / width) + ")",
-                  what);
+    const Cell cell{static_cast<int>(misfit.first % width), static_cast<int>(misfit.first / width)};
+    collector.add(cell_place(level_index, cell, group_content), what);
   }
 }
 
-void check_text(const LevelText& text, const std::string& file, Collector& collector) {
+void check_text(std::size_t level, const LevelText& text, Collector& collector) {
   Misfits misfits;
   std::size_t at = 0;
   for_each_character(text.text, [&](char32_t character) { misfits.look_at(character, at++); });
   for (const Misfit& misfit : misfits.found()) {
-    collector.add(file + ": " + text.name, misfit_words(misfit.character));
+    collector.add(entry_place(level, text.group, text.entry, text.which),
+                  misfit_words(misfit.character));
   }
 }
 
 }  // namespace
 
-Findings character_findings(const World& world, const Manifest& manifest, std::size_t most) {
+Findings character_findings(const World& world, std::size_t most) {
   Findings findings;
   Collector collector(findings, most);
   for (std::size_t level = 0; level < world.size() && !collector.full(); ++level) {
-    check_map(world[level], manifest.paths[group_content][level], collector);
-    for (const LevelText& text : level_texts(world[level])) {
-      check_text(text, manifest.paths[text.group][level], collector);
-    }
+    check_map(level, world[level], collector);
+    for (const LevelText& text : level_texts(world[level])) check_text(level, text, collector);
   }
   return findings;
 }

@@ -6,13 +6,12 @@
 #include <cstddef>
 
 #include "checker/finding.h"
-#include "level/manifest.h"
 #include "level/world.h"
 
 namespace quadrivant {
 
 // One error for each such character of a content file, at the first cell that holds it (with how
 // many more do), and one for each such character of a text; at most `most` in all.
-Findings character_findings(const World& world, const Manifest& manifest, std::size_t most);
+Findings character_findings(const World& world, std::size_t most);
 
 }  // namespace quadrivant

@@ -2,32 +2,19 @@
 
 namespace quadrivant {
 
-namespace {
-
-std::string entry_text(const char* kind, std::size_t k, const char* which) {
-  return std::string(kind) + " " + std::to_string(k) + which;
-}
-
-}  // namespace
-
 std::vector<LevelText> level_texts(const Level& level) {
+  constexpr EntryText first = EntryText::first_text, second = EntryText::second_text;
   std::vector<LevelText> texts;
   for (std::size_t k = 0; k < level.problems.size(); ++k) {
-    const Problem& problem = level.problems[k];
-    texts.push_back({group_problems, entry_text("problem", k, ", its question"), problem.question});
-    texts.push_back(
-        {group_problems, entry_text("problem", k, ", its solved text"), problem.solved_text});
+    texts.push_back({group_problems, k, first, level.problems[k].question});
+    texts.push_back({group_problems, k, second, level.problems[k].solved_text});
   }
   for (std::size_t k = 0; k < level.infos.size(); ++k) {
-    const Information& info = level.infos[k];
-    texts.push_back(
-        {group_infos, entry_text("information entry", k, ", its locked text"), info.locked_text});
-    texts.push_back({group_infos, entry_text("information entry", k, ", its unlocked text"),
-                     info.unlocked_text});
+    texts.push_back({group_infos, k, first, level.infos[k].locked_text});
+    texts.push_back({group_infos, k, second, level.infos[k].unlocked_text});
   }
   for (std::size_t k = 0; k < level.obstructions.size(); ++k) {
-    texts.push_back(
-        {group_obstructions, entry_text("obstruction", k, ""), level.obstructions[k].text});
+    texts.push_back({group_obstructions, k, EntryText::whole_entry, level.obstructions[k].text});
   }
   return texts;
 }

@@ -1,18 +1,19 @@
-// Every text of a level that a panel shows, with the file that holds it and its name in findings.
+// Every text of a level that a panel shows, with the entry and the text of it that it is.
 #pragma once
 
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "checker/finding.h"
 #include "level/manifest.h"
 #include "level/world.h"
 
 namespace quadrivant {
 
 struct LevelText {
-  ManifestGroup group;  // the table file that holds it
-  std::string name;     // e.g. "problem 0, its question"
+  ManifestGroup group;  // the table that holds it
+  std::size_t entry;    // its entry there
+  EntryText which;      // which text of the entry
   std::string_view text;
 };
 

@@ -1,5 +1,6 @@
 #include "checker/reach.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <queue>
@@ -24,9 +25,13 @@ constexpr Cell steps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 class Flood {
  public:
-  // With `opens_gates`, gates open as the problems in reach allow; without, only `open` is open.
-  Flood(const World& world, GateSet open, bool opens_gates)
-      : world_(world), open_(std::move(open)), opens_gates_(opens_gates) {
+  // With `opens_gates`, gates open as the problems in reach allow, though never more than
+  // `most_solved` of them count; without, only `open` is open.
+  Flood(const World& world, GateSet open, bool opens_gates, int most_solved)
+      : world_(world),
+        open_(std::move(open)),
+        opens_gates_(opens_gates),
+        most_solved_(most_solved) {
     for (const Level& level : world) {
       reach_.ground.emplace_back(static_cast<std::size_t>(level.width) * level.height, false);
       reach_.touched.emplace_back();
@@ -108,7 +113,7 @@ class Flood {
     while (opens_gates_ && !infos_in_reach_.empty()) {
       const auto& [required, entry] = infos_in_reach_.top();
       const auto [level, k] = entry;
-      if (!unlocks(world_[level].infos[k], solvable_)) break;
+      if (!unlocks(world_[level].infos[k], std::min(solvable_, most_solved_))) break;
       infos_in_reach_.pop();
       const auto gate = static_cast<std::size_t>(gate_of_information(static_cast<int>(k)));
       if (open_[level][gate]) continue;
@@ -123,6 +128,7 @@ class Flood {
   const World& world_;
   GateSet open_;
   const bool opens_gates_;
+  const int most_solved_;
   Reach reach_;
   int solvable_ = 0;
   std::deque<Place> queue_;
@@ -142,11 +148,11 @@ GateSet closed_gates(const World& world) {
 }
 
 Reach explore(const World& world, const GateSet& open) {
-  return Flood(world, open, false).run().reach;
+  return Flood(world, open, false, 0).run().reach;
 }
 
-Opening open_what_can_be_opened(const World& world) {
-  return Flood(world, closed_gates(world), true).run();
+Opening open_what_can_be_opened(const World& world, int most_solved) {
+  return Flood(world, closed_gates(world), true, most_solved).run();
 }
 
 }  // namespace quadrivant

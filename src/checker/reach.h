@@ -4,6 +4,7 @@
 // answers (rules/answers.h) and gates (rules/gates.h).
 #pragma once
 
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -36,7 +37,9 @@ struct Opening {
 // whose information entry is in reach and unlocks with that many solved, and go on through the
 // gates opened, until nothing more opens. One flood over the world, which goes on from a gate's
 // cells when the gate opens, so the work grows with the cells, not with the gates times the
-// cells. The world must hold no unplayable cell.
-Opening open_what_can_be_opened(const World& world);
+// cells. With `most_solved`, no gate needing more problems than that opens, as for a player who
+// solves no more. The world must hold no unplayable cell.
+Opening open_what_can_be_opened(const World& world,
+                                int most_solved = std::numeric_limits<int>::max());
 
 }  // namespace quadrivant

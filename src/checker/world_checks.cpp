@@ -18,27 +18,25 @@ namespace quadrivant {
 
 namespace {
 
-// Where the findings go, and the names of the world's files for them.
+// Where the findings go.
 class Report {
  public:
-  Report(const Manifest& manifest, Findings& findings) : manifest_(manifest), findings_(findings) {}
+  explicit Report(Findings& findings) : findings_(findings) {}
 
-  const std::string& file(ManifestGroup group, std::size_t level) const {
-    return manifest_.paths[group][level];
-  }
-  void add(Severity severity, const std::string& where, const std::string& what) {
+  void add(Severity severity, const Place& where, const std::string& what) {
     findings_.push_back({severity, where, what});
   }
-  // A cell of `level`, named by its code layer.
+  // An entry of a level's table, or one of its texts.
+  void entry(Severity severity, std::size_t level, ManifestGroup group, std::size_t k,
+             const std::string& what, EntryText text = EntryText::whole_entry) {
+    add(severity, entry_place(level, group, k, text), what);
+  }
+  // A cell of `level`.
   void cell(Severity severity, std::size_t level, Cell cell, const std::string& what) {
-    add(severity,
-        file(group_collision_layer, level) + ": cell (" + std::to_string(cell.x) + ", " +
-            std::to_string(cell.y) + ")",
-        what);
+    add(severity, cell_place(level, cell), what);
   }
 
  private:
-  const Manifest& manifest_;
   Findings& findings_;
 };
 
@@ -102,9 +100,9 @@ void check_answers(const World& world, Report& report) {
     for (std::size_t k = 0; k < world[level].problems.size(); ++k) {
       const Problem& problem = world[level].problems[k];
       if (answer_can_be_typed(problem.answer)) continue;
-      report.add(Severity::error, report.file(group_problems, level) + ": " + entry("problem", k),
-                 "its answer " + std::to_string(problem.answer) +
-                     " cannot be typed: a player types digits only");
+      report.entry(Severity::error, level, group_problems, k,
+                   "its answer " + std::to_string(problem.answer) +
+                       " cannot be typed: a player types digits only");
     }
   }
 }
@@ -121,19 +119,17 @@ void check_landings(const World& world, Report& report) {
   for (std::size_t level = 0; level < world.size(); ++level) {
     for (std::size_t k = 0; k < world[level].transitions.size(); ++k) {
       const RoomTransition& target = world[level].transitions[k];
-      const std::string where =
-          report.file(group_transitions, level) + ": " + entry("room transition", k);
       if (const std::string fault = transition_target_fault(world, target); !fault.empty()) {
-        report.add(Severity::warning, where, fault);
+        report.entry(Severity::warning, level, group_transitions, k, fault);
         continue;
       }
       const Level& to = world[static_cast<std::size_t>(target.level)];
       const int code = to.collision_layer.at(target.x, target.y);
       if (code == free_ground_code) continue;
-      report.add(Severity::error, where,
-                 "lands the player on cell (" + std::to_string(target.x) + ", " +
-                     std::to_string(target.y) + ") of level " + std::to_string(target.level) +
-                     ", which holds code " + std::to_string(code) + ", not free ground");
+      report.entry(Severity::error, level, group_transitions, k,
+                   "lands the player on cell (" + std::to_string(target.x) + ", " +
+                       std::to_string(target.y) + ") of level " + std::to_string(target.level) +
+                       ", which holds code " + std::to_string(code) + ", not free ground");
     }
   }
 }
@@ -156,20 +152,41 @@ void check_enclosure(const World& world, const Reach& reach, Report& report) {
   }
 }
 
+// The level and the first cell of the finish that `reach` walks into, if any.
+std::optional<std::pair<std::size_t, Cell>> finish_reached(const Reach& reach) {
+  for (std::size_t level = 0; level < reach.touched.size(); ++level) {
+    if (const auto found = reach.touched[level].find(finish_code);
+        found != reach.touched[level].end()) {
+      return std::pair{level, found->second};
+    }
+  }
+  return std::nullopt;
+}
+
 void check_finish(const World& world, const Reach& reach, const std::vector<FirstCells>& firsts,
-                  const std::string& manifest_file, Report& report) {
+                  Report& report) {
+  if (finish_reached(reach)) return;
   std::optional<std::pair<std::size_t, Cell>> finish;
-  for (std::size_t level = 0; level < world.size(); ++level) {
-    if (reach.touched[level].count(finish_code)) return;
-    if (const auto& cell = firsts[level][finish_code]; cell && !finish) finish = {level, *cell};
+  for (std::size_t level = 0; level < world.size() && !finish; ++level) {
+    if (const auto& cell = firsts[level][finish_code]) finish = {level, *cell};
   }
   if (!finish) {
-    report.add(Severity::error, manifest_file,
+    report.add(Severity::error, world_place(),
                "no level holds the finish (code 254): the game cannot be won");
     return;
   }
   report.cell(Severity::error, finish->first, finish->second,
               "the finish can never be walked into, given every gate that can be opened");
+}
+
+// A game won without solving a single problem is hardly a puzzle: most likely a gate was
+// forgotten.
+void check_finish_needs_problems(const World& world, Report& report) {
+  const auto finish = finish_reached(open_what_can_be_opened(world, 0).reach);
+  if (!finish) return;
+  report.cell(Severity::warning, finish->first, finish->second,
+              "the finish can be walked into with no problem solved: guard it with a gate whose "
+              "information entry needs some");
 }
 
 // Entries whose cells are on the map but can never be walked into.
@@ -215,10 +232,9 @@ void check_gates(const World& world, const Opening& opening, const std::vector<F
     for (std::size_t k = 0; k < world[level].infos.size(); ++k) {
       const int required = world[level].infos[k].required;
       if (required <= total) continue;
-      report.add(Severity::warning,
-                 report.file(group_infos, level) + ": " + entry("information entry", k),
-                 "needs " + problems(required) + " solved, but the world holds only " +
-                     std::to_string(total));
+      report.entry(Severity::warning, level, group_infos, k,
+                   "needs " + problems(required) + " solved, but the world holds only " +
+                       std::to_string(total));
     }
     for (std::size_t k = 0; k < named_entries(obstructions_kind, world[level]); ++k) {
       if (opening.open[level][k]) continue;
@@ -232,17 +248,16 @@ void check_gates(const World& world, const Opening& opening, const std::vector<F
   }
 }
 
-void check_text(Report& report, ManifestGroup group, std::size_t level, const std::string& which,
-                std::string_view text) {
+void check_text(Report& report, std::size_t level, ManifestGroup group, std::size_t k,
+                EntryText which, std::string_view text) {
   const std::string fault = panel_text_fault(text);
-  if (!fault.empty())
-    report.add(Severity::warning, report.file(group, level) + ": " + which, fault);
+  if (!fault.empty()) report.entry(Severity::warning, level, group, k, fault, which);
 }
 
 void check_texts(const World& world, Report& report) {
   for (std::size_t level = 0; level < world.size(); ++level) {
     for (const LevelText& text : level_texts(world[level])) {
-      check_text(report, text.group, level, text.name, text.text);
+      check_text(report, level, text.group, text.entry, text.which, text.text);
     }
   }
 }
@@ -260,17 +275,17 @@ void check_unused_entries(const World& world, const std::vector<FirstCells>& fir
             kind == &obstructions_kind &&
             k < std::min(map.infos.size(), named_entries(infos_kind, map));
         if (paired_with_info) continue;
-        const std::string where = report.file(kind->group, level) + ": " + entry(kind->name, k);
         if (k >= static_cast<std::size_t>(kind->named_by_codes)) {
-          report.add(Severity::warning, where,
-                     "no cell can use it: the cell codes name at most " +
-                         counted(static_cast<std::size_t>(kind->named_by_codes), kind->name,
-                                 kind->plural));
+          report.entry(Severity::warning, level, kind->group, k,
+                       "no cell can use it: the cell codes name at most " +
+                           counted(static_cast<std::size_t>(kind->named_by_codes), kind->name,
+                                   kind->plural));
           continue;
         }
         const int code = kind->code(static_cast<int>(k));
         if (firsts[level][static_cast<std::size_t>(code)]) continue;
-        report.add(Severity::warning, where, "no cell uses it (code " + std::to_string(code) + ")");
+        report.entry(Severity::warning, level, kind->group, k,
+                     "no cell uses it (code " + std::to_string(code) + ")");
       }
     }
   }
@@ -278,25 +293,35 @@ void check_unused_entries(const World& world, const std::vector<FirstCells>& fir
 
 }  // namespace
 
-Findings unplayable_cell_findings(const World& world, const Manifest& manifest, std::size_t most) {
+Findings unplayable_cell_findings(const World& world, std::size_t most) {
   Findings findings;
-  Report report(manifest, findings);
-  for (const UnplayableCell& cell : unplayable_cells(world, most)) {
-    report.cell(Severity::error, static_cast<std::size_t>(cell.level), {cell.x, cell.y}, cell.what);
+  Report report(findings);
+  for (std::size_t level = 0; level < world.size(); ++level) {
+    const LevelFaults faults = unplayable_cells_of_level(world, level, most);
+    for (const UnplayableCell& cell : faults.first) {
+      report.cell(Severity::error, level, {cell.x, cell.y}, cell.what);
+    }
+    if (faults.count <= faults.first.size()) continue;
+    // The cells not named are still counted, each as an error.
+    const std::size_t more = faults.count - faults.first.size();
+    findings.push_back({Severity::error, file_place(level, group_collision_layer),
+                        "and " + std::to_string(more) + " more " + (more == 1 ? "cell" : "cells") +
+                            " of this level at fault, not listed",
+                        more});
   }
   return findings;
 }
 
-Findings play_findings(const World& world, const Manifest& manifest,
-                       const std::string& manifest_file) {
+Findings play_findings(const World& world) {
   Findings findings;
-  Report report(manifest, findings);
+  Report report(findings);
   const std::vector<FirstCells> firsts = first_cells(world);
   check_answers(world, report);
   check_landings(world, report);
   const Opening opening = open_what_can_be_opened(world);
   check_enclosure(world, opening.reach, report);
-  check_finish(world, opening.reach, firsts, manifest_file, report);
+  check_finish(world, opening.reach, firsts, report);
+  check_finish_needs_problems(world, report);
   check_unreached(world, opening, firsts, report);
   check_gates(world, opening, firsts, report);
   check_texts(world, report);

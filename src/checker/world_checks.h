@@ -1,17 +1,17 @@
 // The checks of a world that loads: what the game does not refuse but a player would meet as a
-// fault. Each finding names the file of the manifest it is about, with the entry or the cell.
+// fault. Each finding is about a level's table entry or cell, or about the whole world.
 #pragma once
 
 #include <string>
 
 #include "checker/finding.h"
-#include "level/manifest.h"
 #include "level/world.h"
 
 namespace quadrivant {
 
-// Every cell the game would refuse to play (level/unplayable_cells.h), as errors; at most `most`.
-Findings unplayable_cell_findings(const World& world, const Manifest& manifest, std::size_t most);
+// Every cell the game would refuse to play (level/unplayable_cells.h), as errors: at most `most`
+// named on each level, and one finding that counts the others.
+Findings unplayable_cell_findings(const World& world, std::size_t most);
 
 // For a world without level data faults:
 //   errors: problem answers no player can type; a start cell that is not free ground; room
@@ -21,9 +21,7 @@ Findings unplayable_cell_findings(const World& world, const Manifest& manifest, 
 //   warnings: problems, information entries, doors and gates that can never be walked into or
 //     opened, given what can be opened; information entries that need more problems than the
 //     world holds; texts that do not show whole in their panel or split a word; table entries
-//     that no cell uses or can use.
-// `manifest_file` names the manifest, for findings about the whole world.
-Findings play_findings(const World& world, const Manifest& manifest,
-                       const std::string& manifest_file);
+//     that no cell uses or can use; a finish that can be walked into with no problem solved.
+Findings play_findings(const World& world);
 
 }  // namespace quadrivant

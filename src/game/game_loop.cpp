@@ -65,8 +65,8 @@ void play_turn(Console& console, const World& world, GameState& state, std::stri
 
 }  // namespace
 
-void play_game(Console& console, const World& world) {
-  GameState state(world);
+void play_game(Console& console, const World& world, const GameStart& start) {
+  GameState state(world, start);
   std::string line;
   start_clean_if_disturbed(console);
   draw_frame(console);

@@ -38,22 +38,34 @@ void read_content_header(LevelFile& file, MapContent& content) {
   }
 }
 
-// Judges map row `number` (1 for the top row), read with `end` as its ending; the row is fine
-// when it holds exactly `width` characters (a UTF-8 character, or a byte that is not part of
-// one, is one character), and the file may end right after the last one.
-void check_row(std::size_t row_length, LineEnd end, int width, int number) {
-  const std::string line = std::to_string(number);
+// What the game's words for a faulty row leave out: where it stands in the file, and how long it
+// is against how long it must be.
+// A row read only in part (`cut`) holds more characters than were counted.
+std::string row_hint(std::size_t row_length, bool cut, int width, int number, std::int64_t line) {
+  return "map row " + std::to_string(number) + " is line " + std::to_string(line) +
+         " of the file: it holds " + (cut ? "more than " : "") + std::to_string(row_length) +
+         " characters, and every row " + std::to_string(width);
+}
+
+// Judges map row `number` (1 for the top row), which stands on line `line` of the file and was
+// read with `end` as its ending (and only in part if `cut`); the row is fine when it holds exactly
+// `width` characters (a UTF-8 character, or a byte that is not part of one, is one character), and
+// the file may end right after the last one.
+void check_row(std::size_t row_length, bool cut, LineEnd end, int width, int number,
+               std::int64_t line) {
+  const std::string row = std::to_string(number);
   const auto length = static_cast<long long>(row_length);
   if (end == LineEnd::no_line) refuse_level_file("A line is missing from the content file!\n");
   if (length == width) return;
+  std::string text = "Line " + row + " has too many chars!\n";
   if (length == width - 1 && end == LineEnd::newline) {
-    refuse_level_file("A char is missing on line " + line + " !\n");
+    text = "A char is missing on line " + row + " !\n";
+  } else if (length < width) {
+    text = "Line " + row + " has too few chars!\n";
+  } else if (length == width + 1LL && end == LineEnd::end_of_file) {
+    text = "Line " + row + " has a char too many!\n";
   }
-  if (length < width) refuse_level_file("Line " + line + " has too few chars!\n");
-  if (length == width + 1LL && end == LineEnd::end_of_file) {
-    refuse_level_file("Line " + line + " has a char too many!\n");
-  }
-  refuse_level_file("Line " + line + " has too many chars!\n");
+  refuse_level_file(text, line, row_hint(row_length, cut, width, number, line));
 }
 
 }  // namespace
@@ -79,8 +91,13 @@ MapContent read_map_content_file(const WorldFile& world_file, std::FILE* out) {
       (static_cast<std::size_t>(content.width) + 2) * longest_utf8_character;
   std::string row;
   for (int number = 1; number <= content.height; ++number) {
+    const std::int64_t line = file.line();
     const LineEnd end = file.read_line(row, kept_bytes);
-    check_row(content.cells.append(row), end, content.width, number);
+    const bool cut = row.size() >= kept_bytes;
+    // A file saved with Windows line endings reads like one saved with newlines only: a carriage
+    // return before the newline goes with it.
+    if (end == LineEnd::newline && row.ends_with('\r')) row.pop_back();
+    check_row(content.cells.append(row), cut, end, content.width, number, line);
   }
   return content;
 }

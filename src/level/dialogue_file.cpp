@@ -3,9 +3,8 @@
 
 namespace quadrivant {
 
-std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE* out) {
-  LevelFile file(world_file);
-  const int count = report_and_read_table_header(file, out);
+std::vector<Dialogue> read_dialogues(LevelFile& file, std::FILE* out, TableEnd* end) {
+  const int count = report_and_read_table_header(file, out, end);
 
   // Entries are added as they are read: a count the file does not hold reserves nothing.
   std::vector<Dialogue> entries;
@@ -16,6 +15,11 @@ std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE*
     dialogue.number = read_last_entry_number(file, entry, count);
   }
   return entries;
+}
+
+std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE* out) {
+  LevelFile file(world_file);
+  return read_dialogues(file, out, nullptr);
 }
 
 }  // namespace quadrivant

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "level/image_hints.h"
 #include "level/level_file.h"
 
 namespace quadrivant {
@@ -69,13 +70,28 @@ bool is_plain(int format) {
   return format == 2 || format == 3;
 }
 
+// The first bytes of an image file, enough to tell the common image formats apart.
+std::string signature(int first_byte, LevelFile& file, std::size_t length) {
+  std::string bytes(1, static_cast<char>(first_byte));
+  for (int byte; bytes.size() < length && (byte = file.get()) >= 0;) {
+    bytes += static_cast<char>(byte);
+  }
+  return bytes;
+}
+
 void read_magic_number(LevelFile& file, ImageHeader& header) {
-  if (file.get() != 'P') refuse_level_file("PGM/PPM files need to start with a 'P'!\n");
-  header.format = file.get() - '0';
+  const int first = file.get();
+  if (first != 'P') {
+    refuse_level_file("PGM/PPM files need to start with a 'P'!\n", 0,
+                      foreign_image_hint(signature(first, file, 4), file.path()));
+  }
+  const int second = file.get();
+  header.format = second - '0';
   if (header.format != 2 && header.format != 3 && header.format != 5 && header.format != 6) {
     refuse_level_file(
         "Only 'P2'-(PGM ASCII), 'P3'-(PPM ASCII), 'P5'-(PGM RAW), and 'P6'-(PPM RAW) magic "
-        "numbers accepted!\n");
+        "numbers accepted!\n",
+        0, foreign_image_hint(std::string{'P', static_cast<char>(second)}, file.path()));
   }
   if (file.skip_line() != LineEnd::newline) {
     refuse_level_file("The image " + file.path() + " ends on its magic line!\n");
@@ -118,7 +134,8 @@ ImageHeader read_image_header(LevelFile& file) {
     refuse_level_file("The maxval of the image " + file.path() + " is not a number!\n");
   }
   if (maxval > 255) {
-    refuse_level_file("Only 8 bit values accepted. Maxval is not less than 256!\n");
+    refuse_level_file("Only 8 bit values accepted. Maxval is not less than 256!\n", 0,
+                      wide_samples_hint(maxval, file.path()));
   }
   // The raster starts right after this newline, whatever bytes it holds; a header without it
   // has no raster, which the raster reader refuses.

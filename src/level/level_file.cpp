@@ -149,8 +149,8 @@ int open_regular_file(const std::string& path, const std::string& shown) {
 
 }  // namespace
 
-void refuse_level_file(const std::string& text) {
-  throw Failure(oopsie(text), Stream::standard_output);
+void refuse_level_file(const std::string& text, std::int64_t line, std::string hint) {
+  throw LevelFileRefusal(oopsie(text), line, std::move(hint));
 }
 
 void report(std::FILE* out, std::string_view text) {

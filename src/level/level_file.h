@@ -21,11 +21,30 @@
 #include <string_view>
 #include <vector>
 
+#include "base/failure.h"
+
 namespace quadrivant {
 
-// Throws a Failure on standard output with the message "(;^_^) Oopsie! " + `text`; `text`
-// ends in "\n".
-[[noreturn]] void refuse_level_file(const std::string& text);
+// A level file refused: the game's words for the fault, and what the level checker tells an
+// author beyond them: the line of the file the fault stands on (0 where no line is meant) and a
+// hint how to mend it ("" for none). The game prints only the message.
+class LevelFileRefusal : public Failure {
+ public:
+  LevelFileRefusal(std::string message, std::int64_t line, std::string hint)
+      : Failure(std::move(message), Stream::standard_output), line_(line), hint_(std::move(hint)) {}
+
+  std::int64_t line() const { return line_; }
+  const std::string& hint() const { return hint_; }
+
+ private:
+  std::int64_t line_;
+  std::string hint_;
+};
+
+// Throws a LevelFileRefusal, on standard output, with the message "(;^_^) Oopsie! " + `text`
+// (which ends in "\n"), `line` and `hint`.
+[[noreturn]] void refuse_level_file(const std::string& text, std::int64_t line = 0,
+                                    std::string hint = "");
 
 // Prints `text` to `out`, the stream of loading reports; a null `out` reports nothing.
 void report(std::FILE* out, std::string_view text);

@@ -4,6 +4,7 @@
 // world's directory.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -27,5 +28,20 @@ struct Dialogue {
 std::vector<Dialogue> read_dialogue_file(const WorldFile& world_file, std::FILE* out);
 
 std::vector<Obstruction> read_obstruction_file(const WorldFile& world_file, std::FILE* out);
+
+// The three table formats.
+enum class TableFormat { room_transitions, dialogues, obstructions };
+
+// What a table holds beyond its counted entries, which the game never reads.
+struct TableEnd {
+  int count = 0;
+  std::int64_t count_line = 0;         // the line of the entry count
+  std::int64_t first_unread_line = 0;  // the first line after the entries that holds anything but
+                                       // whitespace; 0 if there is none
+};
+
+// Reads the table at `world_file` as the game does, without reports, and tells what follows its
+// entries: for the level checker. Throws as the table's reader does.
+TableEnd read_table_end(const WorldFile& world_file, TableFormat format);
 
 }  // namespace quadrivant

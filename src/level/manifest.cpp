@@ -13,11 +13,9 @@ namespace quadrivant {
 
 namespace {
 
-// A path line holds at most this many characters before its newline.
-constexpr std::size_t longest_path = 98;
 // What is kept of a line: the longest path, its carriage return and one character more, which
 // tells a path too long. The rest of a longer line, or of a comment, is passed over.
-constexpr std::size_t kept_path_bytes = (longest_path + 2) * longest_utf8_character;
+constexpr std::size_t kept_path_bytes = (longest_manifest_path + 2) * longest_utf8_character;
 
 [[noreturn]] void refuse_missing_line() {
   refuse_level_file("A line is missing from the manifest file!\n");
@@ -50,25 +48,22 @@ std::string read_path_line(LevelFile& file) {
     end = file.read_line(path, kept_path_bytes);
     if (end == LineEnd::no_line) refuse_missing_line();
   } while (path.starts_with('#'));
-  // The last character of every path line is taken for its newline, so a last line without
-  // one loses its last real character.
-  if (end == LineEnd::end_of_file) path.pop_back();
   // A manifest saved with Windows line endings: no path ends with a carriage return on purpose.
+  // A last line without its newline keeps every character.
   if (end == LineEnd::newline && path.ends_with('\r')) path.pop_back();
-  if (count_characters(path) > longest_path) {
+  // A blank line names no file: every path after it would belong to the wrong level or group.
+  if (path.find_first_not_of(" \t") == std::string::npos) {
     refuse_level_file("Line " + std::to_string(line) + " of " + file.path() +
-                      " holds a path longer than " + std::to_string(longest_path) +
+                      " is blank, but every line after the level count names a file or is a "
+                      "comment (#)!\n");
+  }
+  if (count_characters(path) > longest_manifest_path) {
+    refuse_level_file("Line " + std::to_string(line) + " of " + file.path() +
+                      " holds a path longer than " + std::to_string(longest_manifest_path) +
                       " characters!\n");
   }
   // A path ends at its first NUL byte, as the file system reads it.
   return path.substr(0, path.find('\0'));
-}
-
-void check_layer_size(const Layer& layer, const std::string& path, const Level& level) {
-  if (layer.width() == level.width && layer.height() == level.height) return;
-  refuse_level_file("The image " + printable(path) + " is " + std::to_string(layer.width()) + "x" +
-                    std::to_string(layer.height()) + " but its level's map is " +
-                    std::to_string(level.width) + "x" + std::to_string(level.height) + "!\n");
 }
 
 // Runs `read` on one file of the world. Memory runs out only on a file far larger than any level
@@ -175,13 +170,21 @@ void load_level_file(Level& level, const Manifest& manifest, int k, ManifestGrou
   }
 }
 
+void check_layer_size(const Level& level, const Manifest& manifest, int k, ManifestGroup group) {
+  const Layer& layer = group == group_fg_layer   ? level.fg_layer
+                       : group == group_bg_layer ? level.bg_layer
+                                                 : level.collision_layer;
+  if (layer.width() == level.width && layer.height() == level.height) return;
+  refuse_level_file("The image " + printable(manifest.paths[group][static_cast<std::size_t>(k)]) +
+                    " is " + std::to_string(layer.width()) + "x" + std::to_string(layer.height()) +
+                    " but its level's map is " + std::to_string(level.width) + "x" +
+                    std::to_string(level.height) + "!\n");
+}
+
 void check_layer_sizes(const Level& level, const Manifest& manifest, int k) {
-  const auto path = [&](ManifestGroup group) -> const std::string& {
-    return manifest.paths[group][static_cast<std::size_t>(k)];
-  };
-  check_layer_size(level.fg_layer, path(group_fg_layer), level);
-  check_layer_size(level.bg_layer, path(group_bg_layer), level);
-  check_layer_size(level.collision_layer, path(group_collision_layer), level);
+  for (const ManifestGroup group : {group_fg_layer, group_bg_layer, group_collision_layer}) {
+    check_layer_size(level, manifest, k, group);
+  }
 }
 
 }  // namespace quadrivant

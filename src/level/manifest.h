@@ -30,8 +30,8 @@ struct Manifest {
 
 // Reads the manifest at `path`, printing "Loading <path>\n" to `out` once it is open. Lines whose
 // first character is '#' are comments, skipped whole; every other line after the level count is
-// a path of at most 98 characters, its newline dropped (a last line without one loses its last
-// character instead).
+// a path of at most 98 characters, its newline (and a carriage return before it) dropped; a
+// blank line is refused, naming its line.
 // Throws a Failure on any fault (open failure on standard error, all others on standard output);
 // a manifest too large for memory is refused like any other fault.
 Manifest read_manifest_file(const std::string& path, std::FILE* out);
@@ -42,9 +42,15 @@ Manifest read_manifest_file(const std::string& path, std::FILE* out);
 void load_level_file(Level& level, const Manifest& manifest, int k, ManifestGroup group,
                      std::FILE* out, const std::string& directory);
 
-// Throws a Failure naming the first of the level's three image layers whose size is not its
-// map's: the game reads all three at the content file's coordinates.
+// Throws a Failure naming image layer `group` of level `k` unless its size is its map's: the game
+// reads all three layers at the content file's coordinates.
+void check_layer_size(const Level& level, const Manifest& manifest, int k, ManifestGroup group);
+
+// The same for the three layers in turn: the first of another size is refused.
 void check_layer_sizes(const Level& level, const Manifest& manifest, int k);
+
+// A path line of the manifest holds at most this many characters before its newline.
+inline constexpr std::size_t longest_manifest_path = 98;
 
 // The manifest's name in a world's directory.
 inline constexpr const char* manifest_name = "manifest.txt";

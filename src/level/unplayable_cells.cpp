@@ -160,9 +160,8 @@ std::string missing_entry_words(const TableSize& table, int k) {
 
 std::string transition_words(const World& world, const RoomTransition& target, Fault fault) {
   if (fault == Fault::missing_level) {
-    const auto levels = static_cast<int>(world.size());
     return "leads to level " + std::to_string(target.level) + ", but the world has only " +
-           (levels == 1 ? std::string("level 0") : "levels 0 to " + std::to_string(levels - 1));
+           level_numbers(world.size());
   }
   const Level& to = world[static_cast<std::size_t>(target.level)];
   return "leads to " + cell_name(target.x, target.y) + " of level " + std::to_string(target.level) +
@@ -199,23 +198,47 @@ std::string fault_words(const World& world, const Level& level, int x, int y, Fa
   return "";
 }
 
+// Calls `visit(x, y, fault)` for every cell of level `k` at fault, row by row, while it returns
+// true; returns false once it has returned false.
+template <class Visit>
+bool visit_faulty_cells(const World& world, std::size_t k, Visit visit) {
+  const Level& level = world[k];
+  const CodeFaults faults_of_codes = code_faults(world, level);
+  if (no_cell_at_fault(level, faults_of_codes)) return true;
+  for (int y = 0; y < level.collision_layer.height(); ++y) {
+    for (int x = 0; x < level.collision_layer.width(); ++x) {
+      const Fault fault = cell_fault(level, faults_of_codes, x, y);
+      if (fault != Fault::none && !visit(x, y, fault)) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<UnplayableCell> unplayable_cells(const World& world, std::size_t most) {
   std::vector<UnplayableCell> faults;
   for (std::size_t k = 0; k < world.size(); ++k) {
-    const Level& level = world[k];
-    const CodeFaults faults_of_codes = code_faults(world, level);
-    if (no_cell_at_fault(level, faults_of_codes)) continue;
-    for (int y = 0; y < level.collision_layer.height(); ++y) {
-      for (int x = 0; x < level.collision_layer.width(); ++x) {
-        const Fault fault = cell_fault(level, faults_of_codes, x, y);
-        if (fault == Fault::none) continue;
-        if (faults.size() == most) return faults;
-        faults.push_back({static_cast<int>(k), x, y, fault_words(world, level, x, y, fault)});
-      }
-    }
+    const bool went_on = visit_faulty_cells(world, k, [&](int x, int y, Fault fault) {
+      if (faults.size() == most) return false;
+      faults.push_back({static_cast<int>(k), x, y, fault_words(world, world[k], x, y, fault)});
+      return true;
+    });
+    if (!went_on) break;
   }
+  return faults;
+}
+
+LevelFaults unplayable_cells_of_level(const World& world, std::size_t k, std::size_t most) {
+  LevelFaults faults;
+  visit_faulty_cells(world, k, [&](int x, int y, Fault fault) {
+    if (faults.first.size() < most) {
+      faults.first.push_back(
+          {static_cast<int>(k), x, y, fault_words(world, world[k], x, y, fault)});
+    }
+    ++faults.count;
+    return true;
+  });
   return faults;
 }
 

@@ -24,6 +24,14 @@ struct UnplayableCell {
 // `most` of them, so a level that is wrong everywhere costs no more than that.
 std::vector<UnplayableCell> unplayable_cells(const World& world, std::size_t most);
 
+// The cells of level `k` that the game could not play: the first `most` of them, row by row, and
+// how many there are in all.
+struct LevelFaults {
+  std::vector<UnplayableCell> first;
+  std::size_t count = 0;
+};
+LevelFaults unplayable_cells_of_level(const World& world, std::size_t k, std::size_t most);
+
 // "(;^_^) Oopsie! Level <l>, cell (<x>, <y>): <what>!\n"
 std::string unplayable_cell_message(const UnplayableCell& cell);
 

@@ -72,4 +72,8 @@ int problem_count(const World& world) {
   return total;
 }
 
+std::string level_numbers(std::size_t count) {
+  return count == 1 ? "level 0" : "levels 0 to " + std::to_string(count - 1);
+}
+
 }  // namespace quadrivant

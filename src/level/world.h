@@ -166,4 +166,7 @@ using World = std::vector<Level>;
 // The problems of every level together: what the gates' counts are measured against.
 int problem_count(const World& world);
 
+// The numbers of the levels of a world of `count` levels, in words: "level 0", "levels 0 to 4".
+std::string level_numbers(std::size_t count);
+
 }  // namespace quadrivant

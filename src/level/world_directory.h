@@ -11,8 +11,10 @@ namespace quadrivant {
 // is then refused as usual.
 std::string default_world_directory(const std::string& installed);
 
-// Throws a Failure (standard error) unless `directory` holds a world: it does not exist, is no
-// directory, or holds no manifest.txt.
+// Throws a Failure (standard error) unless `directory` may hold a world: it does not exist, cannot
+// be looked at (a path too long for the system, a folder that may not be read), is no directory,
+// or holds nothing named manifest.txt. A manifest.txt that is no regular file is the loader's to
+// refuse.
 void refuse_unless_world_directory(const std::string& directory);
 
 }  // namespace quadrivant

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 
 #include "base/failure.h"
 #include "base/text.h"
@@ -195,17 +196,6 @@ std::string level_path(const WorldLayout& layout, std::size_t level, int group) 
   return layout.level_folders[level] + "/" + level_file_names[static_cast<std::size_t>(group)];
 }
 
-std::string manifest_file(const WorldLayout& layout) {
-  const std::size_t levels = layout.level_folders.size();
-  std::string text = layout.title + "\n" + std::to_string(levels) + " levels\n";
-  for (int group = 0; group < group_count; ++group) {
-    text += std::string(group_comments[static_cast<std::size_t>(group)]) + "\n";
-    for (std::size_t level = 0; level < levels; ++level)
-      text += level_path(layout, level, group) + "\n";
-  }
-  return text;
-}
-
 [[noreturn]] void refuse_writing(const std::string& path) {
   throw Failure(printable(path) + ": cannot be written\n");
 }
@@ -216,8 +206,33 @@ WorldLayout named_levels_layout(std::string title, const std::vector<std::string
   WorldLayout layout;
   layout.title = std::move(title);
   layout.level_names = level_names;
-  for (const std::string& name : level_names) layout.level_folders.push_back("levels/" + name);
+  for (const std::string& name : level_names) {
+    layout.level_folders.push_back(std::string(named_levels_folder) + name);
+  }
   return layout;
+}
+
+const char* level_file_name(ManifestGroup group) {
+  return level_file_names[static_cast<std::size_t>(group)];
+}
+
+std::size_t longest_level_name() {
+  std::size_t longest_file_name = 0;
+  for (const char* name : level_file_names) {
+    longest_file_name = std::max(longest_file_name, std::string_view(name).size());
+  }
+  return longest_manifest_path - named_levels_folder.size() - 1 - longest_file_name;
+}
+
+std::string manifest_text(const WorldLayout& layout) {
+  const std::size_t levels = layout.level_folders.size();
+  std::string text = layout.title + "\n" + std::to_string(levels) + " levels\n";
+  for (int group = 0; group < group_count; ++group) {
+    text += std::string(group_comments[static_cast<std::size_t>(group)]) + "\n";
+    for (std::size_t level = 0; level < levels; ++level)
+      text += level_path(layout, level, group) + "\n";
+  }
+  return text;
 }
 
 Manifest manifest_of(const World& world, const WorldLayout& layout) {
@@ -233,7 +248,7 @@ Manifest manifest_of(const World& world, const WorldLayout& layout) {
 }
 
 std::vector<WorldFileText> world_file_texts(const World& world, const WorldLayout& layout) {
-  std::vector<WorldFileText> files{{manifest_name, manifest_file(layout)}};
+  std::vector<WorldFileText> files{{manifest_name, manifest_text(layout)}};
   for (std::size_t level = 0; level < world.size(); ++level) {
     for (int group = 0; group < group_count; ++group) {
       files.push_back({level_path(layout, level, group), level_file(world, layout, level, group)});

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "level/manifest.h"
@@ -23,11 +24,23 @@ struct WorldLayout {
   std::vector<std::string> level_names;      // [level]: its name in the files' first lines
   std::array<ImageForm, 3> image_forms = {ImageForm::plain_grey, ImageForm::plain_grey,
                                           ImageForm::plain_grey};  // fg, bg, codes
-  std::string writer = "quadrivant_author";  // named in every image's comment line
+  std::string writer = "quadrivant-author";  // named in every image's comment line
 };
+
+// Where the named levels' layout puts the folder of each level: levels/<name>.
+inline constexpr std::string_view named_levels_folder = "levels/";
+
+// The name of file `group` in a level's folder: "fg.pgm", "bg.pgm", ..., "obstructions.txt".
+const char* level_file_name(ManifestGroup group);
 
 // The layout the authoring tool writes: level k's files in levels/<name k>/.
 WorldLayout named_levels_layout(std::string title, const std::vector<std::string>& level_names);
+
+// The longest level name whose files' paths in the named levels' layout fit a manifest line.
+std::size_t longest_level_name();
+
+// The text of the manifest that `layout` writes.
+std::string manifest_text(const WorldLayout& layout);
 
 struct WorldFileText {
   std::string path;  // from the world's directory

@@ -2,7 +2,8 @@
 
 namespace quadrivant {
 
-GameState::GameState(const World& world) {
+GameState::GameState(const World& world, const GameStart& start)
+    : current_level(start.level), player(start.player), solved_count_(start.solved) {
   for (const Level& level : world) {
     solved_.emplace_back(level.problems.size(), false);
     unlocked.emplace_back(level.infos.size(), false);

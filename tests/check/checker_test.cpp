@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "base/utf8.h"
+#include "check_worlds.h"
 #include "support/run_program.h"
 #include "support/test_world.h"
 
@@ -18,24 +19,6 @@ std::string game_directory() {
 namespace {
 
 using World = std::vector<TestLevel>;
-
-// A small sound world. Level 0: the player starts on (19, 13); a problem two cells up; an
-// information entry two cells down that opens the gate column x = 30 once one problem is solved;
-// a door to level 1 beyond the gate. Level 1: the finish three cells right of the arrival.
-World sound_world() {
-  World world = {walled_level(), walled_level()};
-  TestLevel& hall = world[0];
-  hall.codes[11][19] = 100;
-  hall.problems = {{"What is 6 x 7?", "Right.", 42}};
-  hall.codes[15][19] = 200;
-  hall.infos = {{"Solve one problem.", "The gate is open.", 1}};
-  for (int y = 1; y < 22; ++y) hall.codes[y][30] = 49;
-  hall.obstructions = {{"A gate."}};
-  hall.codes[13][40] = 50;
-  hall.transitions = {{1, 10, 10}};
-  world[1].codes[10][13] = 254;
-  return world;
-}
 
 struct Checked {
   int exit_status;

@@ -133,8 +133,14 @@ TEST(HostileWorld, AnEndlessLineCostsOnlyWhatItsReaderKeeps) {
         << game.standard_output;
     EXPECT_LT(game.peak_memory_kib, most_kib);
     const ProgramRun check = run_program(QUADRIVANT_CHECK_PROGRAM, directory, "");
-    EXPECT_NE(check.standard_output.find(": error: " + endless.message + "\n"), std::string::npos)
+    EXPECT_NE(check.standard_output.find(": error: " + endless.message), std::string::npos)
         << check.standard_output;
+    // Where the checker adds a row's length to the game's words, it says that it did not read it
+    // all.
+    if (endless.file.ends_with("content.txt")) {
+      EXPECT_NE(check.standard_output.find(": it holds more than "), std::string::npos)
+          << check.standard_output;
+    }
     EXPECT_LT(check.peak_memory_kib, most_kib);
     std::filesystem::remove_all(directory);
   }

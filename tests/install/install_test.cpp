@@ -20,7 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string usage_line = "usage: quadrivant [WORLD_DIR]\n";
+const std::string usage_line =
+    "usage: quadrivant [--instant] [--start LEVEL:X,Y] [--solved N] [WORLD_DIR]\n";
 
 // Runs a shell command line, with its output in `output`; returns its exit status. A release
 // build for make install takes its time on a loaded machine: the bound only ends a hang.
@@ -66,11 +67,20 @@ TEST(CommandLine, PlaysTheNamedWorldAndRefusesWhatIsNone) {
       << played.standard_output.substr(0, 200);
   EXPECT_TRUE(played.standard_output.ends_with("\x1b[26;1H\x1b[0m\n"));
 
+  fs::create_directories(directory + "/folder/manifest.txt");
+  fs::create_directory(directory + "/pipe");
+  ASSERT_EQ(mkfifo((directory + "/pipe/manifest.txt").c_str(), 0600), 0);
+  const std::string too_long = directory + "/" + std::string(5000, 'w');
   const std::vector<std::pair<std::string, std::string>> refused = {
       {directory + "/nowhere", "There is no world directory " + directory + "/nowhere!"},
       {directory, "The directory " + directory + " holds no manifest.txt!"},
       {directory + "/a file",
        directory + "/a file is not a directory: name the directory of a world!"},
+      {too_long, "The world directory " + too_long + " cannot be used: File name too long!"},
+      {directory + "/folder",
+       "Only regular files are read: " + directory + "/folder/manifest.txt is a directory!"},
+      {directory + "/pipe",
+       "Only regular files are read: " + directory + "/pipe/manifest.txt is a FIFO!"},
   };
   for (const auto& [world, message] : refused) {
     const ProgramRun run = run_program(QUADRIVANT_TEST_PROGRAM, {world}, "/", "quit\n");
@@ -144,9 +154,11 @@ void write_foreign_files(const std::string& prefix) {
 // The files of the shipped adventure as an install lays them out below `prefix`.
 void expect_installed(const std::string& prefix) {
   for (const char* file :
-       {"/bin/quadrivant", "/bin/quadrivant-check", "/share/quadrivant/manifest.txt",
-        "/share/quadrivant/walkthrough.txt", "/share/quadrivant/levels/hub/codes.pgm",
-        "/share/doc/quadrivant/levels.md", "/share/man/man6/quadrivant.6"}) {
+       {"/bin/quadrivant", "/bin/quadrivant-check", "/bin/quadrivant-author",
+        "/share/quadrivant/manifest.txt", "/share/quadrivant/walkthrough.txt",
+        "/share/quadrivant/levels/hub/codes.pgm", "/share/quadrivant/source/world.txt",
+        "/share/doc/quadrivant/levels.md", "/share/man/man6/quadrivant.6",
+        "/share/man/man6/quadrivant-check.6", "/share/man/man6/quadrivant-author.6"}) {
     EXPECT_TRUE(fs::is_regular_file(prefix + file)) << prefix + file;
   }
 }
@@ -346,6 +358,49 @@ TEST_F(Uninstall, RemovesAStagedInstallFromBelowItsDestdirOnly) {
   ASSERT_EQ(uninstall_test_build(&said), 0) << said;
   EXPECT_EQ(tree(folder), before) << "the staging folder is gone, the system untouched";
   EXPECT_EQ(read_file(system + "/bin/quadrivant"), "the system's game\n");
+}
+
+// A new author's first world, from the installed programs only: the starter world made, built,
+// checked and won at once with --instant; and the installed adventure rebuilt from its installed
+// sources, file for file. The man pages of the checker and the tool render without warnings.
+TEST_F(InstallTest, TheAuthorsToolkitMakesAWorldThatTheGameWins) {
+  const std::string prefix = folder + "/usr";
+  install_test_build(prefix);
+  std::string said;
+  const std::string bin = prefix + "/bin/";
+  for (const char* page : {"quadrivant-check.6", "quadrivant-author.6"}) {
+    const std::string path = shell_quoted(prefix + "/share/man/man6/" + page);
+    EXPECT_EQ(shell("MANWIDTH=80 man --warnings -l " + path + " 2>&1 >/dev/null", &said), 0);
+    EXPECT_EQ(said, "") << page << " renders without warnings";
+  }
+
+  const std::string home = folder + "/home";
+  fs::create_directories(home);
+  const ProgramRun made = run_program(bin + "quadrivant-author", {"new", "first"}, home, "");
+  ASSERT_EQ(made.exit_status, 0) << made.standard_error;
+  EXPECT_NE(made.standard_output.find("  quadrivant-author build first/source first\n"),
+            std::string::npos)
+      << made.standard_output;
+  const ProgramRun built =
+      run_program(bin + "quadrivant-author", {"build", "first/source", "first"}, home, "");
+  ASSERT_EQ(built.exit_status, 0) << built.standard_error;
+  const ProgramRun checked = run_program(bin + "quadrivant-check", {"first"}, home, "");
+  EXPECT_EQ(checked.standard_output, "quadrivant-check: 0 errors, 0 warnings\n");
+  const ProgramRun won = run_program(bin + "quadrivant", {"--instant", "first"}, home,
+                                     read_file(home + "/first/walkthrough.txt"), 30);
+  EXPECT_EQ(won.exit_status, 0) << won.standard_error;
+  EXPECT_NE(won.standard_output.find("YOU BECAME THE QUADRIVANT"), std::string::npos);
+
+  const std::string installed = prefix + "/share/quadrivant";
+  const ProgramRun copied = run_program(bin + "quadrivant-author",
+                                        {"build", installed + "/source", "copy"}, home, "", 120);
+  EXPECT_EQ(copied.exit_status, 0) << copied.standard_error;
+  EXPECT_EQ(
+      shell("diff -r -x source " + shell_quoted(installed) + " " + shell_quoted(home + "/copy"),
+            &said),
+      0)
+      << said;
+  ASSERT_EQ(uninstall_test_build(&said), 0) << said;
 }
 
 }  // namespace

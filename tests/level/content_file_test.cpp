@@ -33,6 +33,14 @@ TEST_F(ContentFile, AcceptedFiles) {
       {content_file("69 23", map_rows(69, 23)), map_rows(69, 23)},
       // Any byte but newline, and a last row that ends the file.
       {odd.substr(0, odd.size() - 1), odd_bytes},
+      // Saved with Windows line endings: each carriage return goes with its newline.
+      {[] {
+         std::string text;
+         for (const char c : content_file("69 23", map_rows(69, 23)))
+           text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+         return text;
+       }(),
+       map_rows(69, 23)},
       // The size on two lines, then lines after the last row.
       {content_file("  80\n\n30 remark", map_rows(80, 30)) + "\nnotes\n" + std::string(500, 'z'),
        map_rows(80, 30)},
@@ -132,7 +140,8 @@ TEST_F(ContentFile, RefusedFilesAreReportedOnTheirLoadingLine) {
       {std::string(68, '.') + "\n", "A char is missing on line %i !", {1, 12, 23}},
       {std::string(67, '.') + "\n", "Line %i has too few chars!", {1, 12, 23}},
       {std::string(70, '.') + "\n", "Line %i has too many chars!", {1, 12, 23}},
-      {std::string(69, '.') + "\r\n", "Line %i has too many chars!", {1, 12, 23}},
+      {std::string(70, '.') + "\r\n", "Line %i has too many chars!", {1, 12, 23}},
+      {std::string(68, '.') + "\r\n", "A char is missing on line %i !", {1, 23}},
       {std::string(70, '.'), "Line %i has a char too many!", {23}},
       {std::string(71, '.'), "Line %i has too many chars!", {23}},
       {std::string(68, '.'), "Line %i has too few chars!", {23}},

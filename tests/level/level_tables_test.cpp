@@ -34,8 +34,9 @@ TEST_F(LevelTables, AcceptedTablesKeepEveryEntryAsWritten) {
       {"Problems\n2\n\n6 x 7?\n42.\n\n\n   42 remark\nLegs?\tCount.\n8!\n8",
        {{"6 x 7?", "42.", 42}, {"Legs?\tCount.", "8!", 8}}},
       {"t\n2\n\n\n\n1\n\nsolved\n2\n", {{"", "", 1}, {"", "solved", 2}}},
-      {"t\r\n1\r\n\r\nquestion\r\nanswer\r\n5\r\n", {{"question\r", "answer\r", 5}}},
-      {"t\n1\n\n" + longest + "\n" + longest + "\n1\n", {{longest, longest, 1}}},
+      // Saved with Windows line endings: the carriage return goes with the newline, and only it.
+      {"t\r\n1\r\n\r\nquestion\r\nanswer\r\r\n5\r\n", {{"question", "answer\r", 5}}},
+      {"t\n1\n\n" + longest + "\n" + longest + "\r\n1\n", {{longest, longest, 1}}},
       {"t\n1\n\n" + russian + "\n" + russian + "\n1\n", {{russian, russian, 1}}},
   };
   for (const auto& [contents, table] : cases) {

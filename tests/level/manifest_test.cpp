@@ -52,7 +52,6 @@ TEST_F(ManifestFile, AcceptedManifests) {
   // before the newline (a manifest saved with Windows line endings) goes with it.
   const Cases first_paths = {{"  spaced name.pgm \r\n", "  spaced name.pgm "},
                              {"a\rb\r\r\n", "a\rb\r"},
-                             {"\n", ""},
                              {std::string("cut\0off\n", 8), "cut"},
                              {std::string(98, 'p') + "\n", std::string(98, 'p')},
                              {cyrillic_path(98) + "\r\n", cyrillic_path(98)}};
@@ -60,10 +59,10 @@ TEST_F(ManifestFile, AcceptedManifests) {
     EXPECT_EQ(load(read_manifest_file, "t\n1\n" + line + path_lines(1).substr(5)).paths[0][0],
               path);
   }
-  // A last line without its newline loses its last character.
+  // A last line without its newline keeps every character.
   const std::string lines = path_lines(1);
   EXPECT_EQ(load(read_manifest_file, "t\n1\n" + lines.substr(0, lines.size() - 1)).paths[7][0],
-            "g7l");
+            "g7l0");
 }
 
 TEST_F(ManifestFile, RefusedManifestsAreReportedAfterTheirLoadingLine) {
@@ -85,6 +84,15 @@ TEST_F(ManifestFile, RefusedManifestsAreReportedAfterTheirLoadingLine) {
        refused("Line 3 of " + path() + " holds a path longer than 98 characters!")},
       {"t\n1\n" + std::string(1 << 20, 'p'),
        refused("Line 3 of " + path() + " holds a path longer than 98 characters!")},
+      // A blank line names no file; the paths after it would all be one place off.
+      {"t\n1\n#\n" + path_lines(1).substr(0, 10) + "\n" + path_lines(1).substr(10),
+       refused(
+           "Line 6 of " + path() +
+           " is blank, but every line after the level count names a file or is a comment (#)!")},
+      {"t\n1\n \t\r\n" + path_lines(1),
+       refused(
+           "Line 3 of " + path() +
+           " is blank, but every line after the level count names a file or is a comment (#)!")},
   };
   expect_shown(read_manifest_file, cases, loading());
 }

@@ -7,21 +7,26 @@
 
 namespace quadrivant {
 
+char32_t shown_character(char32_t character) {
+  if (character < 0x80) return character < 0x20 || character == 0x7f ? U' ' : character;
+  const CellFit fit = cell_fit(character);
+  if (fit == CellFit::control) return U' ';
+  return is_misfit(fit) ? replacement_character : character;
+}
+
 void write_shown_character(std::FILE* out, char32_t character) {
   if (character < 0x80) {
     // The map's own ASCII goes out a byte at a time, as it always has.
-    const bool control = character < 0x20 || character == 0x7f;
-    std::fputc(control ? ' ' : static_cast<int>(character), out);
-    return;
-  }
-  const CellFit fit = cell_fit(character);
-  if (fit == CellFit::control) {
-    std::fputc(' ', out);
+    std::fputc(static_cast<int>(shown_character(character)), out);
     return;
   }
   std::string bytes;
-  append_utf8(bytes, is_misfit(fit) ? replacement_character : character);
+  append_shown_character(bytes, character);
   std::fwrite(bytes.data(), 1, bytes.size(), out);
+}
+
+void append_shown_character(std::string& text, char32_t character) {
+  append_utf8(text, shown_character(character));
 }
 
 }  // namespace quadrivant

@@ -7,10 +7,18 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 namespace quadrivant {
 
-// Writes what `character` (base/utf8.h: a character or a stray byte) shows as to `out`.
+// What `character` (base/utf8.h: a character or a stray byte) shows as: itself, a blank, or
+// U+FFFD.
+char32_t shown_character(char32_t character);
+
+// Writes what `character` shows as to `out`, as UTF-8.
 void write_shown_character(std::FILE* out, char32_t character);
+
+// Appends what `character` shows as to `text`, as UTF-8.
+void append_shown_character(std::string& text, char32_t character);
 
 }  // namespace quadrivant
