@@ -40,7 +40,7 @@ Level chain_level(int k, int levels) {
   codes.set(19, 15, information_code(0));
   const bool last = k == levels - 1;
   codes.set(40, 13, last ? finish_code : room_transition_code(0));
-  level.content.assign(static_cast<std::size_t>(chain_width) * chain_height, '.');
+  level.content.append(std::string(static_cast<std::size_t>(chain_width) * chain_height, '.'));
   level.problems = {{"What is 1 + 1?", "Two.", 2}};
   level.infos = {{"Solve more problems first.", "The gate opens.", k + 1}};
   level.obstructions = {{"A gate."}};
@@ -85,8 +85,8 @@ void check_chain_world(benchmark::State& state) {
   const auto levels = static_cast<int>(state.range(0));
   const std::string& directory = written_chain(levels);
   for (auto _ : state) {
-    const Findings findings = check_world(directory);
-    if (!findings.empty()) state.SkipWithError("the chain world has findings");
+    const WorldCheck check = check_world(directory);
+    if (!check.findings.empty()) state.SkipWithError("the chain world has findings");
   }
   state.SetItemsProcessed(state.iterations() * levels);
 }
@@ -95,9 +95,8 @@ void check_chain_world(benchmark::State& state) {
 void play_findings_of_chain(benchmark::State& state) {
   const auto levels = static_cast<int>(state.range(0));
   const World world = chain_world(levels);
-  const Manifest manifest = manifest_of(world, chain_layout(levels));
   for (auto _ : state) {
-    const Findings findings = play_findings(world, manifest, manifest_name);
+    const Findings findings = play_findings(world);
     if (!findings.empty()) state.SkipWithError("the chain world has findings");
   }
   state.SetItemsProcessed(state.iterations() * levels);

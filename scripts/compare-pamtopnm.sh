@@ -8,7 +8,7 @@
 #   scripts/compare-pamtopnm.sh            RUNS=9 by default; RUNS=15 scripts/... for more
 #
 # The game side is build/bench/bench/quadrivant_instant: the game itself with every wait
-# instant (bench/instant_clock.cpp), given "quit" as its only line, so a run is the load, the
+# instant (bench/instant_program.cpp), given "quit" as its only line, so a run is the load, the
 # load-time check, the title page, one map frame and the goodbye page, without the 5 s of pauses.
 # The floor is build/bench/bench/quadrivant_floor (bench/floor.cpp). All three run the same way:
 # bash's `time` (milliseconds) around /usr/bin/time (peak RSS) around sh -c, taking turns in an
