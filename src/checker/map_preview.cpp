@@ -14,7 +14,6 @@ constexpr int label_every = 10;
 // The colours of a cell as escape sequences: the palette's, or the terminal's own for a value
 // that is no xterm colour.
 std::string colours(int background, int foreground) {
-  const auto is_colour = [](int value) { return value >= 0 && value <= highest_colour; };
   std::string text = "\x1b[0m";
   if (is_colour(background)) text += "\x1b[48;5;" + std::to_string(background) + "m";
   if (is_colour(foreground)) text += "\x1b[38;5;" + std::to_string(foreground) + "m";

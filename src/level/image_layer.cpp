@@ -63,7 +63,7 @@ std::uint8_t raw_pixel_index(const unsigned char* pixel) {
   return byte_pixel_index(pixel[0], pixel[1], pixel[2]);
 }
 
-bool is_colour(int format) {
+bool is_colour_format(int format) {
   return format == 3 || format == 6;
 }
 bool is_plain(int format) {
@@ -153,7 +153,7 @@ ImageHeader read_image_header(LevelFile& file) {
 // separator, but the last needs no separator.
 std::uint64_t most_plain_pixels(const LevelFile& file, const ImageHeader& header) {
   const std::uint64_t samples = (file.bytes_left() + 1) / 2;
-  return is_colour(header.format) ? samples / 3 : samples;
+  return is_colour_format(header.format) ? samples / 3 : samples;
 }
 
 // The cells of a plain raster as they are read: bytes while every value fits in one, ints from
@@ -231,7 +231,7 @@ void index_pixels(std::span<const int> samples, std::span<int> indices) {
 
 Layer read_plain_raster(LevelFile& file, const ImageHeader& header) {
   const std::uint64_t pixels = static_cast<std::uint64_t>(header.width) * header.height;
-  const std::uint64_t per_pixel = is_colour(header.format) ? 3 : 1;
+  const std::uint64_t per_pixel = is_colour_format(header.format) ? 3 : 1;
   // Reserved once for all the file can hold, so a header's promise reserves nothing the file does
   // not hold and a sound file never makes the cells move.
   PlainCells cells(static_cast<std::size_t>(std::min(pixels, most_plain_pixels(file, header))));
@@ -256,7 +256,7 @@ Layer read_plain_raster(LevelFile& file, const ImageHeader& header) {
 // The raster is exactly width x height pixels of one or three bytes; its size is checked against
 // the file before anything is allocated, and bytes after it are never read.
 Layer read_raw_raster(LevelFile& file, const ImageHeader& header) {
-  const std::uint64_t bytes_per_pixel = is_colour(header.format) ? 3 : 1;
+  const std::uint64_t bytes_per_pixel = is_colour_format(header.format) ? 3 : 1;
   const auto width = static_cast<std::uint64_t>(header.width);
   const auto height = static_cast<std::uint64_t>(header.height);
   // Both are below 2^31, so the product cannot overflow.

@@ -58,10 +58,6 @@ enum class Fault {
   background,     // a background colour outside 0..255
 };
 
-bool is_colour(int value) {
-  return value >= 0 && value <= highest_colour;
-}
-
 Fault transition_fault(const World& world, const RoomTransition& target) {
   if (target.level < 0 || static_cast<std::size_t>(target.level) >= world.size()) {
     return Fault::missing_level;

@@ -160,6 +160,11 @@ inline constexpr int minimum_level_height = 23;
 // Colours are xterm 256-colour palette indices, 0 up to this.
 inline constexpr int highest_colour = 255;
 
+// Whether `value` is an xterm colour.
+constexpr bool is_colour(int value) {
+  return value >= 0 && value <= highest_colour;
+}
+
 // The levels in manifest order; the game starts on level 0.
 using World = std::vector<Level>;
 
